@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The main job, as a user sees it: set-up, both builds, then every demo step
+# in scripts/demo.d/ (in name order) on a virtual display. Screenshots land in
+# out/demo/.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash scripts/setup.sh || exit 1
+. scripts/lib/build.sh
+. scripts/lib/wine-env.sh
+build_all "$root" || { echo "demo: build failed" >&2; exit 1; }
+
+export DEMO_OUT="$root/out/demo"
+mkdir -p "$DEMO_OUT"
+trap wine_env_stop EXIT
+wine_env_start "$root/build/win32" || exit 1
+
+status=0
+for step in scripts/demo.d/*.sh; do
+  [ -e "$step" ] || continue
+  echo "== demo: $(basename "$step" .sh)"
+  LC_ALL=zh_CN.UTF-8 bash "$step" "$root" || { echo "demo: $step failed" >&2; status=1; }
+done
+echo "demo: screenshots in $DEMO_OUT:"
+ls -1 "$DEMO_OUT" 2>/dev/null | sed 's/^/  /'
+exit $status

@@ -1,0 +1,60 @@
+# Sourced by the scripts: a virtual display and a persistent wineserver in a
+# private prefix under the build folder, both stopped by what started them.
+#   wine_env_start BUILD_DIR   -> exports DISPLAY, WINEPREFIX, WINEDEBUG
+#   wine_env_stop              -> stops what wine_env_start started
+
+_WE_XVFB_PID=""
+_WE_STARTED_SERVER=0
+
+wine_env_start() {
+  local build=$1
+  export WINEPREFIX="$build/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  mkdir -p "$build"
+
+  # A free display number: no lock file and no socket.
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$build/xvfb.log" 2>&1 &
+  _WE_XVFB_PID=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 1 50); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    kill -0 "$_WE_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if ! kill -0 "$_WE_XVFB_PID" 2>/dev/null || [ ! -e "/tmp/.X11-unix/X$n" ]; then
+    echo "wine-env: no virtual display could be had (Xvfb :$n failed; $build/xvfb.log)" >&2
+    cat "$build/xvfb.log" >&2 || true
+    return 1
+  fi
+
+  # Persistent server: each process then starts in a fraction of a second.
+  wineserver -p >"$build/wineserver.log" 2>&1 </dev/null
+  _WE_STARTED_SERVER=1
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine-env: creating the Wine prefix in $WINEPREFIX"
+    wineboot -i >"$build/wineboot.log" 2>&1 </dev/null || true
+    wineserver -w 2>/dev/null || true
+    wineserver -p >>"$build/wineserver.log" 2>&1 </dev/null
+  fi
+  if ! wine cmd /c echo wine-ok </dev/null 2>"$build/wine-check.log" | grep -q wine-ok; then
+    echo "wine-env: Wine cannot start a Windows program (see $build/wine-check.log)" >&2
+    cat "$build/wine-check.log" >&2 || true
+    return 1
+  fi
+}
+
+wine_env_stop() {
+  if [ "$_WE_STARTED_SERVER" = 1 ]; then
+    wineserver -k 2>/dev/null || true
+    _WE_STARTED_SERVER=0
+  fi
+  if [ -n "$_WE_XVFB_PID" ]; then
+    kill "$_WE_XVFB_PID" 2>/dev/null || true
+    wait "$_WE_XVFB_PID" 2>/dev/null || true
+    _WE_XVFB_PID=""
+  fi
+}

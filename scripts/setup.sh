@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs. Idempotent: a second run
+# only checks. Stops with a message naming what cannot be had.
+set -euo pipefail
+
+PACKAGES=(
+  # build
+  cmake ninja-build make g++ pkg-config
+  g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
+  googletest
+  # Windows side under Wine on a virtual display
+  wine wine32:i386 xvfb xauth x11-utils
+  # engine: PNG, fonts, plists
+  libpng-dev zlib1g-dev libfreetype-dev libtinyxml2-dev
+  fonts-wqy-zenhei fonts-dejavu-core
+  # peers used by the tests and the demo
+  nginx-light dante-server tinyproxy curl python3
+  # screenshots and pictures
+  imagemagick
+)
+
+need_root() {
+  if [ "$(id -u)" != 0 ]; then
+    echo "setup: packages are missing and this is not root; run as root: $*" >&2
+    exit 1
+  fi
+}
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  need_root "dpkg --add-architecture i386"
+  dpkg --add-architecture i386
+  APT_UPDATED=0
+fi
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  name=${p%%:*}
+  arch=${p#*:}; [ "$arch" = "$p" ] && arch=""
+  q=$name; [ -n "$arch" ] && q="$name:$arch"
+  if ! dpkg-query -W -f='${Status}' "$q" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  need_root "apt-get install ${missing[*]}"
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq || { echo "setup: apt-get update failed" >&2; exit 1; }
+  if ! apt-get install -y -qq --no-install-recommends "${missing[@]}" >/tmp/setup-apt.log 2>&1; then
+    tail -20 /tmp/setup-apt.log >&2
+    # name each package that cannot be had
+    for p in "${missing[@]}"; do
+      apt-cache policy "$p" 2>/dev/null | grep -q 'Candidate: (none)\|^$' && echo "setup: cannot be had: $p" >&2
+      apt-cache show "$p" >/dev/null 2>&1 || echo "setup: cannot be had: $p" >&2
+    done
+    echo "setup: apt-get install failed (log above)" >&2
+    exit 1
+  fi
+fi
+
+# The nginx package starts a system instance; the tests run their own.
+if command -v systemctl >/dev/null 2>&1; then :; fi
+
+for tool in i686-w64-mingw32-g++-posix i686-w64-mingw32-windres wine Xvfb cmake nginx danted tinyproxy; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "setup: $tool is missing after install" >&2; exit 1; }
+done
+[ -f /usr/src/googletest/CMakeLists.txt ] || { echo "setup: /usr/src/googletest is missing" >&2; exit 1; }
+echo "setup: ready"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Every test: set-up, both builds, the native tests, then the Windows tests
+# under 32-bit Wine on a virtual display. Non-zero on any failure.
+#   scripts/test.sh               everything
+#   scripts/test.sh -R Pattern    only tests whose names match (both builds)
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash scripts/setup.sh || exit 1
+. scripts/lib/build.sh
+. scripts/lib/wine-env.sh
+
+build_all "$root" || { echo "test: build failed" >&2; exit 1; }
+
+status=0
+ctest --test-dir build/native --output-on-failure --timeout 600 "$@" || status=1
+
+trap wine_env_stop EXIT
+wine_env_start "$root/build/win32" || { echo "test: Wine environment failed" >&2; exit 1; }
+# Code page 936 (GBK), as on the target systems.
+LC_ALL=zh_CN.UTF-8 ctest --test-dir build/win32 --output-on-failure --timeout 900 "$@" || status=1
+
+if [ $status = 0 ]; then echo "test: all passed"; else echo "test: FAILED" >&2; fi
+exit $status
