@@ -1,0 +1,45 @@
+#include "COffscreenCanvas.h"
+
+#include "CException.h"
+
+COffscreenCanvas::COffscreenCanvas(int width, int height)
+    : m_nWidth(width), m_nHeight(height), m_hDC(nullptr), m_hBitmap(nullptr), m_hOldBitmap(nullptr),
+      m_pBits(nullptr) {
+  BITMAPINFO bmi = {};
+  bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+  bmi.bmiHeader.biWidth = width;
+  bmi.bmiHeader.biHeight = -height;
+  bmi.bmiHeader.biPlanes = 1;
+  bmi.bmiHeader.biBitCount = 32;
+  bmi.bmiHeader.biCompression = BI_RGB;
+  m_hDC = CreateCompatibleDC(nullptr);
+  void* bits = nullptr;
+  if (m_hDC != nullptr && width > 0 && height > 0) {
+    m_hBitmap = CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  }
+  if (m_hBitmap == nullptr || bits == nullptr) {
+    if (m_hBitmap != nullptr) {
+      DeleteObject(m_hBitmap);
+    }
+    if (m_hDC != nullptr) {
+      DeleteDC(m_hDC);
+    }
+    AfxThrowMemoryException();
+  }
+  m_pBits = static_cast<DWORD*>(bits);
+  m_hOldBitmap = SelectObject(m_hDC, m_hBitmap);
+}
+
+COffscreenCanvas::~COffscreenCanvas() {
+  SelectObject(m_hDC, m_hOldBitmap);
+  DeleteObject(m_hBitmap);
+  DeleteDC(m_hDC);
+}
+
+DWORD COffscreenCanvas::GetPixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight) {
+    return 0;
+  }
+  GdiFlush();
+  return m_pBits[y * m_nWidth + x];
+}

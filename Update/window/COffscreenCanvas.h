@@ -1,0 +1,29 @@
+// An off-screen drawing surface: a memory DC with a 32-bit top-down DIB
+// section selected into it. Pixels are BGRA; what GDI+ draws into it carries
+// premultiplied alpha, as UpdateLayeredWindow wants. Failure to get the DC or
+// the bitmap raises the framework's out-of-memory exception.
+#pragma once
+
+#include <windows.h>
+
+class COffscreenCanvas {
+public:
+  COffscreenCanvas(int width, int height);
+  ~COffscreenCanvas();
+  COffscreenCanvas(const COffscreenCanvas&) = delete;
+  COffscreenCanvas& operator=(const COffscreenCanvas&) = delete;
+
+  HDC GetDC() const { return m_hDC; }
+  int GetWidth() const { return m_nWidth; }
+  int GetHeight() const { return m_nHeight; }
+  // The pixel at (x, y) as 0xAARRGGBB; 0 outside the surface.
+  DWORD GetPixel(int x, int y) const;
+
+private:
+  int m_nWidth;
+  int m_nHeight;
+  HDC m_hDC;
+  HBITMAP m_hBitmap;
+  HGDIOBJ m_hOldBitmap;
+  DWORD* m_pBits;
+};

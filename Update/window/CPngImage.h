@@ -1,0 +1,37 @@
+// A PNG picture from the program's resources (type "PNG"), decoded and drawn
+// with GDI+. GDI+ must have been started by the program. When the Prismdraw
+// engine is present it is told about every picture and supplies the sizes.
+#pragma once
+
+#include <windows.h>
+
+#include "CPrismdrawEngine.h"
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+class CPngImage {
+public:
+  CPngImage();
+  virtual ~CPngImage();
+  CPngImage(const CPngImage&) = delete;
+  CPngImage& operator=(const CPngImage&) = delete;
+
+  // True when GDI+ decoded the resource. A picture loads only once; a second
+  // call returns false and keeps the first picture.
+  bool LoadFromResource(HMODULE module, LPCWSTR name);
+  bool IsLoaded() const { return m_pImage != nullptr; }
+
+  // 0 when nothing is loaded (and no engine says otherwise).
+  int GetWidth() const;
+  int GetHeight() const;
+
+  // The whole picture at its natural size.
+  void Draw(HDC dc, int x, int y) const;
+  // The source rectangle (srcX, srcY, w, h) onto (x, y, w, h), unscaled.
+  void DrawPart(HDC dc, int x, int y, int w, int h, int srcX, int srcY) const;
+
+private:
+  Gdiplus::GpImage* m_pImage;  // owned
+  BYTE m_hEngineImage[CPrismdrawEngine::kHandleSize];
+};

@@ -1,0 +1,103 @@
+#include "CSkinLayered.h"
+
+#include "COffscreenCanvas.h"
+#include "CPngImage.h"
+
+namespace {
+
+SIZE SelectedBitmapSize(HDC dc) {
+  SIZE size = {0, 0};
+  BITMAP bm = {};
+  HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+  if (bitmap != nullptr && GetObjectW(bitmap, sizeof(bm), &bm) != 0) {
+    size.cx = bm.bmWidth;
+    size.cy = bm.bmHeight;
+  }
+  return size;
+}
+
+// Removes cut from region (both in the same coordinates) and frees cut.
+void SubtractRect(HRGN region, HRGN cut) {
+  CombineRgn(region, region, cut, RGN_DIFF);
+  DeleteObject(cut);
+}
+
+}  // namespace
+
+CSkinLayered::CSkinLayered() : m_pOwner(nullptr) {}
+
+BOOL CSkinLayered::CreateSkin(CWnd* pOwner, const RECT& rect) {
+  if (pOwner == nullptr || pOwner->GetSafeHwnd() == nullptr) {
+    return FALSE;
+  }
+  m_pOwner = pOwner;
+  return CreateEx(WS_EX_LAYERED, L"STATIC", L"", 0, rect, pOwner, 0);
+}
+
+void CSkinLayered::SetSkinImage(const CPngImage& image, BYTE alpha, const RECT& hole, SIZE corner,
+                                BOOL excludeChildren) {
+  int width = image.GetWidth();
+  int height = image.GetHeight();
+  if (width <= 0 || height <= 0) {
+    return;
+  }
+  COffscreenCanvas canvas(width, height);
+  image.Draw(canvas.GetDC(), 0, 0);
+  UpdateSkin(canvas.GetDC(), alpha, hole, corner, excludeChildren);
+}
+
+void CSkinLayered::UpdateSkin(HDC dc, BYTE alpha, const RECT& hole, SIZE corner, BOOL excludeChildren) {
+  SIZE size = SelectedBitmapSize(dc);
+  if (size.cx == 0 || size.cy == 0 || m_hWnd == nullptr) {
+    return;
+  }
+  HDC skinDC = ::GetDC(m_hWnd);
+  POINT source = {0, 0};
+  BLENDFUNCTION blend = {AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
+  UpdateLayeredWindow(m_hWnd, skinDC, nullptr, &size, dc, &source, 0, &blend, ULW_ALPHA);
+  ::ReleaseDC(m_hWnd, skinDC);
+
+  HRGN region = CreateRectRgn(0, 0, size.cx, size.cy);
+  if (excludeChildren && m_pOwner != nullptr) {
+    for (HWND child = ::GetWindow(m_pOwner->m_hWnd, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+      RECT rc;
+      ::GetWindowRect(child, &rc);
+      if (rc.right - rc.left <= 0 || rc.bottom - rc.top <= 0) {
+        continue;
+      }
+      m_pOwner->ScreenToClient(&rc);
+      SubtractRect(region, CreateRectRgnIndirect(&rc));
+    }
+  }
+  if (!IsRectEmpty(&hole)) {
+    SubtractRect(region, CreateRoundRectRgn(hole.left, hole.top, hole.right + 1, hole.bottom + 1, corner.cx,
+                                            corner.cy));
+  }
+  SetWindowRgn(region, TRUE);
+}
+
+LRESULT CSkinLayered::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_SETFOCUS:
+      OnSetFocus();
+      return 0;
+    default:
+      return CWnd::WindowProc(message, wParam, lParam);
+  }
+}
+
+void CSkinLayered::OnClose() {
+  if (m_pOwner != nullptr) {
+    m_pOwner->PostMessage(WM_CLOSE);
+  }
+}
+
+void CSkinLayered::OnSetFocus() {
+  if (m_pOwner != nullptr) {
+    m_pOwner->SetFocus();
+  }
+}

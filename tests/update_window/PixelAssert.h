@@ -1,0 +1,43 @@
+// Pixel helpers for the painting tests: colours of an off-screen canvas
+// (0xAARRGGBB, premultiplied) and of the decoded resource pictures.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "COffscreenCanvas.h"
+#include "CPngImage.h"
+
+inline int ChannelR(DWORD argb) { return (argb >> 16) & 0xFF; }
+inline int ChannelG(DWORD argb) { return (argb >> 8) & 0xFF; }
+inline int ChannelB(DWORD argb) { return argb & 0xFF; }
+inline int ChannelA(DWORD argb) { return (argb >> 24) & 0xFF; }
+
+// The picture's own pixel (straight alpha turned premultiplied, as drawn into
+// a cleared canvas), obtained by drawing it alone.
+class CPictureProbe {
+public:
+  explicit CPictureProbe(LPCWSTR name) {
+    m_Image.LoadFromResource(GetModuleHandleW(nullptr), name);
+    int w = m_Image.GetWidth(), h = m_Image.GetHeight();
+    if (w > 0 && h > 0) {
+      m_pCanvas.reset(new COffscreenCanvas(w, h));
+      m_Image.Draw(m_pCanvas->GetDC(), 0, 0);
+    }
+  }
+  bool Loaded() const { return m_pCanvas != nullptr; }
+  int Width() const { return m_Image.GetWidth(); }
+  int Height() const { return m_Image.GetHeight(); }
+  DWORD At(int x, int y) const { return m_pCanvas ? m_pCanvas->GetPixel(x, y) : 0; }
+
+private:
+  CPngImage m_Image;
+  std::unique_ptr<COffscreenCanvas> m_pCanvas;
+};
+
+// Same colour within a small tolerance per channel (GDI+ rounding).
+inline bool SameColour(DWORD a, DWORD b, int tolerance = 2) {
+  return abs(ChannelR(a) - ChannelR(b)) <= tolerance && abs(ChannelG(a) - ChannelG(b)) <= tolerance &&
+         abs(ChannelB(a) - ChannelB(b)) <= tolerance && abs(ChannelA(a) - ChannelA(b)) <= tolerance;
+}
