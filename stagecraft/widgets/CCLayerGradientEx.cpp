@@ -1,0 +1,12 @@
+#include "widgets/CCLayerGradientEx.h"
+
+CCLayerGradientEx* CCLayerGradientEx::create()
+{
+    CCLayerGradientEx* layer = new (std::nothrow) CCLayerGradientEx();
+    if (layer != nullptr && layer->init()) {
+        layer->autorelease();
+        return layer;
+    }
+    delete layer;
+    return nullptr;
+}

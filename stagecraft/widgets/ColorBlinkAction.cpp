@@ -1,0 +1,30 @@
+#include "widgets/ColorBlinkAction.h"
+
+#include <cmath>
+
+ColorBlinkAction::ColorBlinkAction(const cocos2d::Color3B& colour) : m_sBlinkColor(colour) {}
+
+ColorBlinkAction* ColorBlinkAction::create(const cocos2d::Color3B& colour, float duration, int blinks)
+{
+    ColorBlinkAction* blink = new (std::nothrow) ColorBlinkAction(colour);
+    if (blink != nullptr && blink->initWithDuration(duration, blinks)) {
+        blink->autorelease();
+        return blink;
+    }
+    delete blink;
+    return nullptr;
+}
+
+void ColorBlinkAction::update(float time)
+{
+    if (_target == nullptr || isDone() || _times <= 0)
+        return;
+    const float slice = 1.0f / static_cast<float>(_times);
+    const float within = std::fmod(time, slice);
+    _target->setColor(within > slice / 2 ? cocos2d::Color3B::WHITE : m_sBlinkColor);
+}
+
+ColorBlinkAction* ColorBlinkAction::clone() const
+{
+    return create(m_sBlinkColor, _duration, _times);
+}
