@@ -11,7 +11,7 @@ PACKAGES=(
   # Windows side under Wine on a virtual display
   wine wine32:i386 xvfb xauth x11-utils
   # engine: PNG, fonts, plists
-  libpng-dev zlib1g-dev libfreetype-dev libtinyxml2-dev
+  libpng-dev zlib1g-dev libfreetype-dev libtinyxml2-dev libstb-dev
   fonts-wqy-zenhei fonts-dejavu-core
   # peers used by the tests and the demo
   nginx-light dante-server tinyproxy curl python3
