@@ -1,0 +1,20 @@
+// CBitmap: an owned bitmap handle.
+#pragma once
+
+#include "CGdiObject.h"
+
+class CDC;
+
+class CBitmap : public CGdiObject {
+public:
+  static CBitmap* FromHandle(HBITMAP hBitmap);
+  operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
+
+  BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits) {
+    return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+  }
+  BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
+  BOOL LoadBitmap(UINT nIDResource);
+  BOOL LoadBitmap(LPCWSTR lpszResourceName);
+  int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
+};

@@ -1,0 +1,15 @@
+// CPen: an owned pen handle.
+#pragma once
+
+#include "CGdiObject.h"
+
+class CPen : public CGdiObject {
+public:
+  CPen() = default;
+  CPen(int nPenStyle, int nWidth, COLORREF crColor) { CreatePen(nPenStyle, nWidth, crColor); }
+  static CPen* FromHandle(HPEN hPen);
+  operator HPEN() const { return static_cast<HPEN>(m_hObject); }
+
+  BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) { return Attach(::CreatePen(nPenStyle, nWidth, crColor)); }
+  BOOL CreatePenIndirect(LPLOGPEN lpLogPen) { return Attach(::CreatePenIndirect(lpLogPen)); }
+};
