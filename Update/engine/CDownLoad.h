@@ -1,0 +1,72 @@
+// CDownLoad: fetches one URL with a minimal HTTP/1.1 client over CWEBSocket.
+// Every request carries a cache-busting "?x=" query; a resume offset adds a
+// "Range: bytes=N-" line; 301/302/303 are followed (at most
+// kMaxRedirects hops). The body length comes from "Content-Length: ".
+#pragma once
+
+#include <winsock2.h>
+#include <windows.h>
+#include <stdint.h>
+
+#include "CHeadTranslate.h"
+#include "CWEBSocket.h"
+#include "IDownLoadSink.h"
+#include "IWEBSocketSink.h"
+
+class CDownLoad : public IWEBSocketSink {
+public:
+  enum State : uint32_t { StateRequest = 0, StateReceiving = 1, StateIdle = 2 };
+  static const int kMaxRedirects = 8;
+
+  CDownLoad();
+  virtual ~CDownLoad();
+  CDownLoad(const CDownLoad&) = delete;
+  CDownLoad& operator=(const CDownLoad&) = delete;
+
+  // Only when idle. pSink is asked for its IDownLoadSink.
+  bool Start(LPCWSTR url, IUnknownBase* pSink, uint32_t resumeOffset);
+  void Reset();
+
+  uint32_t GetState() const { return m_eState; }
+  uint32_t GetExpectedLength() const { return m_nExpectedLength; }
+  uint32_t GetReceived() const { return m_nReceived; }
+  uint32_t GetResumeOffset() const { return m_nResumeOffset; }
+  uint16_t GetPort() const { return m_nPort; }
+  LPCWSTR GetUrlPath() const { return m_szUrlPath; }
+  LPCWSTR GetHostName() const { return m_szHostName; }
+  CWEBSocket& GetSocket() { return m_Socket; }
+
+  // IUnknownBase
+  void Release() override {}
+  void* QueryInterface(const GUID& iid, uint32_t version) override;
+
+  // IWEBSocketSink
+  bool OnSocketConnect(int error) override;
+  bool OnSocketClose(int reason) override;
+  bool OnSocketData(const BYTE* data, uint16_t length) override;
+  bool OnSocketHeader(const BYTE* header, uint16_t length, uint32_t status) override;
+
+  // Canonicalises and cracks url into port, path (query included) and host;
+  // the scheme number, or -1 when the URL cannot be taken apart.
+  int CrackUrl(LPCWSTR url);
+
+private:
+  bool OpenUrl(LPCWSTR url);
+  bool SendRequest();
+  bool Redirect(const BYTE* header, uint16_t length);
+  bool Fail(uint32_t code);
+  void Complete();
+
+  uint32_t m_nExpectedLength;
+  uint32_t m_nReceived;
+  uint32_t m_nResumeOffset;
+  uint16_t m_nPort;
+  wchar_t m_szUrlPath[260];
+  wchar_t m_szHostName[260];
+  uint32_t m_eState;
+  CWEBSocket m_Socket;
+  CHeadTranslate m_HeadTranslate;
+  IDownLoadSink* m_pSink;
+  int m_nRedirects;           // hops followed for the current Start
+  uint32_t m_nRedirectSkip;   // body bytes of a same-host redirect still to pass
+};

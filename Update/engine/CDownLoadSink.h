@@ -1,0 +1,59 @@
+// CDownLoadSink: receives one update file into the holding folder
+// "<dir>\DownLoad" and tells the download manager's window about progress
+// (WM_PROGRESS) and the end of each attempt (WM_FILE_DONE).
+#pragma once
+
+#include <winsock2.h>
+#include <windows.h>
+#include <stdint.h>
+
+#include "CDownLoad.h"
+#include "CFile.h"
+#include "CWnd.h"
+#include "FileDoneRecord.h"
+#include "IDownLoadSink.h"
+
+class CDownLoadSink : public CWnd, public IDownLoadSink {
+public:
+  enum State : BYTE { StateIdle = 0, StateStarted = 1, StateReceiving = 2, StateComplete = 3, StateFailed = 4 };
+
+  CDownLoadSink();
+  ~CDownLoadSink() override;
+
+  void SetManager(CWnd* pManager) { m_pManager = pManager; }
+
+  // Fetches base + name; with resume, continues a partial file in the holding
+  // folder with a range request. Only in state 0 or 4.
+  bool BeginFile(LPCWSTR base, LPCWSTR name, bool resume);
+  void Clear();
+
+  BYTE GetState() const { return m_eState; }
+  uint32_t GetStored() const { return m_nStored; }
+  uint32_t GetTotal() const { return m_nTotal; }
+  LPCWSTR GetName() const { return m_szName; }
+  CDownLoad& GetDownLoad() { return m_DownLoad; }
+
+  // IUnknownBase
+  void Release() override {}
+  void* QueryInterface(const GUID& iid, uint32_t version) override;
+  // IDownLoadSink
+  bool OnDownLoadError(uint32_t code) override;
+  bool OnDownLoadStatus(uint32_t kind) override;
+  bool OnDownLoadData(const BYTE* data, uint16_t length) override;
+  bool OnDownLoadBegin(bool resumed, uint32_t length, LPCWSTR etag, LPCWSTR path) override;
+
+private:
+  bool OpenResumeFile(LPCWSTR url);
+  bool OpenTempFile(LPCWSTR path);
+  void CompleteFile();
+  void Notify(FileDoneRecord* record);
+  void SendProgress(bool post);
+
+  BYTE m_eState;
+  uint32_t m_nStored;
+  uint32_t m_nTotal;
+  wchar_t m_szName[260];
+  CFile m_File;
+  CDownLoad m_DownLoad;
+  CWnd* m_pManager;
+};

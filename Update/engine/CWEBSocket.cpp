@@ -1,0 +1,402 @@
+#include "CWEBSocket.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include <new>
+
+namespace {
+
+const long kSelectEvents = FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE;
+const UINT kSocketWindowId = 100;
+
+// A failure inside the connect or receive path; caught there and turned
+// into a close.
+struct SocketFailure {
+  LPCWSTR text;
+};
+
+const wchar_t kReadFailure[] = L"网络连接关闭，读取数据失败";
+
+int ToAnsi(LPCWSTR text, char* out, int size) {
+  if (size <= 0) return 0;
+  out[0] = 0;
+  if (!text || !*text) return 0;
+  int n = WideCharToMultiByte(CP_ACP, 0, text, -1, out, size, nullptr, nullptr);
+  if (n <= 0) {
+    // Too long for the buffer: convert what fits.
+    n = WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(wcsnlen(text, size - 1)), out, size - 1,
+                            nullptr, nullptr);
+    if (n < 0) n = 0;
+    out[n] = 0;
+    return n;
+  }
+  return n - 1;
+}
+
+}  // namespace
+
+unsigned long ResolveHostAddress(LPCWSTR host) {
+  char name[520];
+  ToAnsi(host, name, sizeof(name));
+  unsigned long addr = inet_addr(name);
+  if (addr == INADDR_NONE && name[0]) {
+    hostent* he = gethostbyname(name);
+    if (he && he->h_addrtype == AF_INET && he->h_addr_list && he->h_addr_list[0])
+      memcpy(&addr, he->h_addr_list[0], sizeof(addr));
+  }
+  return addr;
+}
+
+CWEBSocket::CWEBSocket()
+    : m_eProxyType(ProxyNone),
+      m_nProxyPort(0),
+      m_nSerial(1),
+      m_bHeaderComplete(0),
+      m_eState(StateClosed),
+      m_nHeaderCount(0),
+      m_bSendPending(0),
+      m_nPendingLength(0),
+      m_nPendingCapacity(0),
+      m_hSocket(INVALID_SOCKET),
+      m_pSink(nullptr) {
+  m_szProxyUser[0] = m_szProxyPass[0] = m_szProxyHost[0] = 0;
+  memset(m_szHeader, 0, sizeof(m_szHeader));
+}
+
+CWEBSocket::~CWEBSocket() {
+  if (m_hSocket != INVALID_SOCKET) {
+    closesocket(m_hSocket);
+    m_hSocket = INVALID_SOCKET;
+  }
+  FreePending();
+}
+
+LRESULT CWEBSocket::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SOCKET_NOTIFY:
+      return OnSocketNotify(wParam, lParam);
+    default:
+      return CWnd::WindowProc(message, wParam, lParam);
+  }
+}
+
+int CWEBSocket::Connect(LPCWSTR host, uint16_t port) {
+  // A connection still open is given up silently first.
+  if (m_hSocket != INVALID_SOCKET) CloseSocket(CloseSilent);
+  memset(m_szHeader, 0, sizeof(m_szHeader));
+  m_nHeaderCount = 0;
+
+  try {
+    const unsigned long addr = ResolveHostAddress(host);
+    m_hSocket = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (m_hSocket == INVALID_SOCKET) throw SocketFailure{L"socket"};
+
+    if (!m_hWnd && !CreateEx(0, AfxRegisterWndClass(0), L"", WS_CHILD, CRect(0, 0, 0, 0),
+                             CWnd::GetDesktopWindow(), kSocketWindowId))
+      throw SocketFailure{L"window"};
+
+    sockaddr_in target = {};
+    target.sin_family = AF_INET;
+    target.sin_port = htons(port);
+    target.sin_addr.s_addr = addr;
+
+    if (m_eProxyType == ProxyNone) {
+      if (WSAAsyncSelect(m_hSocket, m_hWnd, WM_SOCKET_NOTIFY, kSelectEvents) != 0)
+        throw SocketFailure{L"select"};
+      if (connect(m_hSocket, reinterpret_cast<const sockaddr*>(&target), sizeof(target)) != 0 &&
+          WSAGetLastError() != WSAEWOULDBLOCK)
+        throw SocketFailure{L"connect"};
+      m_eState = StateConnecting;
+      return 0;
+    }
+
+    // Through a proxy: the tunnel is set up blocking, then the socket turns
+    // asynchronous and the connect notice is posted to ourselves.
+    if (ProxyHandshake() != 0) throw SocketFailure{L"proxy"};
+    if (!ProxyTunnel(target)) throw SocketFailure{L"tunnel"};
+    WSASetLastError(0);
+    m_eState = StateConnected;
+    PostMessage(WM_SOCKET_NOTIFY, 0, WSAMAKESELECTREPLY(FD_CONNECT, 0));
+    if (WSAAsyncSelect(m_hSocket, m_hWnd, WM_SOCKET_NOTIFY, kSelectEvents) != 0)
+      throw SocketFailure{L"select"};
+    return 0;
+  } catch (const SocketFailure&) {
+    CloseSocket(CloseSilent);
+    return 2;
+  }
+}
+
+bool CWEBSocket::SendBlocking(const void* data, int length) {
+  return send(m_hSocket, static_cast<const char*>(data), length, 0) == length;
+}
+
+bool CWEBSocket::ReceiveExact(void* data, int length) {
+  char* p = static_cast<char*>(data);
+  int got = 0;
+  while (got < length) {
+    const int n = recv(m_hSocket, p + got, length - got, 0);
+    if (n <= 0) return false;
+    got += n;
+  }
+  return true;
+}
+
+int CWEBSocket::ProxyHandshake() {
+  if (m_eProxyType == ProxyNone) return 2;
+  sockaddr_in proxy = {};
+  proxy.sin_family = AF_INET;
+  proxy.sin_port = htons(m_nProxyPort);
+  proxy.sin_addr.s_addr = ResolveHostAddress(m_szProxyHost);
+  if (connect(m_hSocket, reinterpret_cast<const sockaddr*>(&proxy), sizeof(proxy)) != 0) return 3;
+  if (m_eProxyType != ProxySocks5) return 0;
+
+  // SOCKS5 method negotiation, with user name and password when one is set.
+  const bool withUser = m_szProxyUser[0] != 0;
+  const BYTE hello[3] = {0x05, 0x01, static_cast<BYTE>(withUser ? 0x02 : 0x00)};
+  if (!SendBlocking(hello, sizeof(hello))) return 3;
+  BYTE reply[2];
+  if (!ReceiveExact(reply, 2) || reply[0] != 0x05) return 3;
+  if (reply[1] == 0x00) return 0;
+  if (reply[1] != 0x02) return 3;
+
+  char user[256], pass[256];
+  const int userLen = ToAnsi(m_szProxyUser, user, sizeof(user));
+  const int passLen = ToAnsi(m_szProxyPass, pass, sizeof(pass));
+  BYTE auth[3 + 255 + 255];
+  int n = 0;
+  auth[n++] = 0x01;
+  auth[n++] = static_cast<BYTE>(userLen);
+  memcpy(auth + n, user, static_cast<size_t>(userLen));
+  n += userLen;
+  auth[n++] = static_cast<BYTE>(passLen);
+  memcpy(auth + n, pass, static_cast<size_t>(passLen));
+  n += passLen;
+  if (!SendBlocking(auth, n)) return 3;
+  if (!ReceiveExact(reply, 2)) return 3;
+  return (reply[0] == 0x01 && reply[1] == 0x00) ? 0 : 4;
+}
+
+bool CWEBSocket::ProxyTunnel(const sockaddr_in& target) {
+  const BYTE* ip = reinterpret_cast<const BYTE*>(&target.sin_addr.s_addr);
+  const BYTE* port = reinterpret_cast<const BYTE*>(&target.sin_port);
+  switch (m_eProxyType) {
+    case ProxyHttp: {
+      char request[512];
+      const int n = snprintf(request, sizeof(request),
+                             "CONNECT %d.%d.%d.%d:%d HTTP/1.0\r\nUser-Agent: VarnPlatform/0.1\r\n\r\n", ip[0],
+                             ip[1], ip[2], ip[3], ntohs(target.sin_port));
+      if (n <= 0 || n >= static_cast<int>(sizeof(request)) || !SendBlocking(request, n)) return false;
+      char answer[512];
+      const int got = recv(m_hSocket, answer, sizeof(answer) - 1, 0);
+      if (got <= 0) return false;
+      answer[got] = 0;
+      for (int i = 0; i + 4 <= got; ++i)
+        if (memcmp(answer + i, " 200", 4) == 0) return true;
+      return false;
+    }
+    case ProxySocks4: {
+      const BYTE request[9] = {0x04, 0x01, port[0], port[1], ip[0], ip[1], ip[2], ip[3], 0x00};
+      BYTE answer[8];
+      return SendBlocking(request, sizeof(request)) && ReceiveExact(answer, sizeof(answer)) &&
+             answer[0] == 0x00 && answer[1] == 0x5A;
+    }
+    case ProxySocks5: {
+      const BYTE request[10] = {0x05, 0x01, 0x00, 0x01, ip[0], ip[1], ip[2], ip[3], port[0], port[1]};
+      BYTE answer[10];
+      if (!SendBlocking(request, sizeof(request)) || !ReceiveExact(answer, 4)) return false;
+      if (answer[0] != 0x05 || answer[1] != 0x00) return false;
+      // Only an IPv4 bound address is expected.
+      return answer[3] != 0x01 || ReceiveExact(answer + 4, 6);
+    }
+    default:
+      return false;
+  }
+}
+
+uint16_t CWEBSocket::Send(const BYTE* data, uint16_t length) {
+  if (length == 0 || !data || m_hSocket == INVALID_SOCKET) return 0;
+  if (m_eState != StateConnected) return 0;
+  // A new request: the next bytes read are its header.
+  m_nHeaderCount = 0;
+  m_bHeaderComplete = 0;
+  ++m_nSerial;
+
+  // Bytes still waiting for the socket to become writable go first; the new
+  // ones queue behind them.
+  if (m_bSendPending) return QueuePending(data, length) ? length : 0;
+
+  int sent = 0;
+  while (sent < length) {
+    const int n = send(m_hSocket, reinterpret_cast<const char*>(data) + sent, length - sent, 0);
+    if (n == SOCKET_ERROR) {
+      if (WSAGetLastError() == WSAEWOULDBLOCK)
+        return QueuePending(data + sent, static_cast<size_t>(length - sent)) ? length : 0;
+      CloseSocket(CloseFailure);
+      return 0;
+    }
+    sent += n;
+  }
+  return length;
+}
+
+bool CWEBSocket::QueuePending(const BYTE* data, size_t length) {
+  const size_t total = static_cast<size_t>(m_nPendingLength) + length;
+  if (total > m_nPendingCapacity) {
+    size_t capacity = static_cast<size_t>(m_nPendingCapacity) * 2;
+    if (capacity < total) capacity = total;
+    std::unique_ptr<BYTE[]> grown(new (std::nothrow) BYTE[capacity]);
+    if (!grown) {
+      CloseSocket(CloseFailure);
+      return false;
+    }
+    if (m_nPendingLength) memcpy(grown.get(), m_pPending.get(), m_nPendingLength);
+    m_pPending = std::move(grown);
+    m_nPendingCapacity = static_cast<uint32_t>(capacity);
+  }
+  memcpy(m_pPending.get() + m_nPendingLength, data, length);
+  m_nPendingLength = static_cast<uint32_t>(total);
+  m_bSendPending = 1;
+  return true;
+}
+
+void CWEBSocket::FreePending() {
+  m_pPending.reset();
+  m_nPendingLength = m_nPendingCapacity = 0;
+  m_bSendPending = 0;
+}
+
+void CWEBSocket::OnWritable() {
+  if (!m_bSendPending || m_hSocket == INVALID_SOCKET) return;
+  uint32_t sent = 0;
+  while (sent < m_nPendingLength) {
+    const int n = send(m_hSocket, reinterpret_cast<const char*>(m_pPending.get()) + sent,
+                       static_cast<int>(m_nPendingLength - sent), 0);
+    if (n == SOCKET_ERROR) {
+      if (WSAGetLastError() != WSAEWOULDBLOCK) {
+        CloseSocket(CloseFailure);
+        return;
+      }
+      break;
+    }
+    sent += static_cast<uint32_t>(n);
+  }
+  // Keep what is still unsent at the front of the queue for the next FD_WRITE.
+  memmove(m_pPending.get(), m_pPending.get() + sent, m_nPendingLength - sent);
+  m_nPendingLength -= sent;
+  if (m_nPendingLength == 0) m_bSendPending = 0;
+}
+
+bool CWEBSocket::CloseSocket(int reason) {
+  if (m_hWnd) DestroyWindow();
+  FreePending();
+  ++m_nSerial;
+  m_bHeaderComplete = 0;
+  m_eState = StateClosed;
+  if (m_hSocket == INVALID_SOCKET) return false;
+  closesocket(m_hSocket);
+  m_hSocket = INVALID_SOCKET;
+  if (reason != CloseSilent && m_pSink) return m_pSink->OnSocketClose(reason);
+  return false;
+}
+
+LRESULT CWEBSocket::OnSocketNotify(WPARAM wParam, LPARAM lParam) {
+  // Notices of an earlier socket (queued before it was closed) are dropped;
+  // 0 is the connect notice posted after a proxy tunnel.
+  if (m_hSocket == INVALID_SOCKET || (wParam != 0 && static_cast<SOCKET>(wParam) != m_hSocket)) return 0;
+  const int event = WSAGETSELECTEVENT(lParam);
+  const int error = WSAGETSELECTERROR(lParam);
+  switch (event) {
+    case FD_READ:
+      OnReceive();
+      return 1;
+    case FD_CONNECT:
+      if (error == 0)
+        m_eState = StateConnected;
+      else
+        CloseSocket(CloseSilent);
+      if (m_pSink) m_pSink->OnSocketConnect(error);
+      return 1;
+    case FD_CLOSE: {
+      // Whatever the peer sent before closing is read first.
+      const uint16_t serial = m_nSerial;
+      while (m_hSocket != INVALID_SOCKET && m_nSerial == serial && OnReceive() > 0) {
+      }
+      if (m_hSocket != INVALID_SOCKET && m_nSerial == serial) CloseSocket(ClosePeer);
+      return 1;
+    }
+    case FD_WRITE:
+      OnWritable();
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+int CWEBSocket::OnReceive() {
+  try {
+    return m_bHeaderComplete ? ReceiveBody() : ReceiveHeader();
+  } catch (const SocketFailure&) {
+    CloseSocket(CloseFailure);
+    return -1;
+  }
+}
+
+int CWEBSocket::ReceiveHeader() {
+  const int room = kHeaderCapacity - m_nHeaderCount;
+  const int n = recv(m_hSocket, reinterpret_cast<char*>(m_szHeader) + m_nHeaderCount, room, 0);
+  if (n == SOCKET_ERROR) {
+    if (WSAGetLastError() == WSAEWOULDBLOCK) return 0;
+    throw SocketFailure{kReadFailure};
+  }
+  const int total = m_nHeaderCount + n;
+  m_nHeaderCount = static_cast<uint16_t>(total);
+
+  int end = -1;
+  for (int i = 0; i + 4 <= total; ++i) {
+    if (memcmp(m_szHeader + i, "\r\n\r\n", 4) == 0) {
+      end = i;
+      break;
+    }
+  }
+  if (end < 0) {
+    // A header that does not fit the buffer cannot be taken.
+    if (total >= kHeaderCapacity) throw SocketFailure{kReadFailure};
+    return n;
+  }
+
+  m_bHeaderComplete = 1;
+  const int headerLength = end + 4;
+  m_nHeaderCount = static_cast<uint16_t>(headerLength);
+
+  uint32_t status = 0;
+  const BYTE* space = static_cast<const BYTE*>(memchr(m_szHeader, ' ', static_cast<size_t>(headerLength)));
+  if (space) {
+    char digits[16];
+    int len = 0;
+    const BYTE* p = space;
+    const BYTE* stop = m_szHeader + headerLength;
+    do {
+      digits[len++] = static_cast<char>(*p++);
+    } while (p < stop && *p != ' ' && len < 15);
+    digits[len] = 0;
+    status = static_cast<uint32_t>(atol(digits));
+  }
+
+  const uint16_t serial = m_nSerial;
+  if (m_pSink) m_pSink->OnSocketHeader(m_szHeader, static_cast<uint16_t>(headerLength), status);
+  if (total > headerLength && m_nSerial == serial && m_pSink)
+    m_pSink->OnSocketData(m_szHeader + headerLength, static_cast<uint16_t>(total - headerLength));
+  return n;
+}
+
+int CWEBSocket::ReceiveBody() {
+  BYTE chunk[kBodyChunk];
+  const int n = recv(m_hSocket, reinterpret_cast<char*>(chunk), sizeof(chunk), 0);
+  if (n == SOCKET_ERROR) {
+    if (WSAGetLastError() == WSAEWOULDBLOCK) return 0;
+    throw SocketFailure{kReadFailure};
+  }
+  if (m_pSink) m_pSink->OnSocketData(chunk, static_cast<uint16_t>(n));
+  return n;
+}

@@ -1,0 +1,88 @@
+// CWEBSocket: a TCP client socket driven by window notifications. Its events
+// (WSAAsyncSelect) arrive as WM_SOCKET_NOTIFY at a hidden window the object
+// owns. A response is split into its header, collected in a 1024-byte buffer
+// up to the empty line, and its body, handed to the sink chunk by chunk. The
+// connection can be opened through an HTTP CONNECT, SOCKS4 or SOCKS5 proxy:
+// set the proxy fields before Connect.
+#pragma once
+
+#include <winsock2.h>
+#include <windows.h>
+#include <stdint.h>
+
+#include <memory>
+
+#include "CWnd.h"
+#include "IWEBSocketSink.h"
+#include "UpdateMessages.h"
+
+class CWEBSocket : public CWnd {
+public:
+  enum ProxyType : BYTE { ProxyNone = 0, ProxyHttp = 1, ProxySocks4 = 2, ProxySocks5 = 3 };
+  enum CloseReason { CloseSilent = 0, ClosePeer = 2, CloseFailure = 4 };
+  enum State : BYTE { StateClosed = 0, StateConnecting = 1, StateConnected = 2 };
+  static const uint16_t kHeaderCapacity = 1024;
+  static const int kBodyChunk = 4096;
+
+  CWEBSocket();
+  ~CWEBSocket() override;
+
+  void SetSink(IWEBSocketSink* pSink) { m_pSink = pSink; }
+
+  // 0 when the attempt is under way (the sink hears OnSocketConnect later),
+  // 2 when it failed at once (the socket is then closed silently).
+  int Connect(LPCWSTR host, uint16_t port);
+  // length when the bytes went out or were queued, 0 on failure.
+  uint16_t Send(const BYTE* data, uint16_t length);
+  // Closes and, for a reason other than 0, tells the sink.
+  bool CloseSocket(int reason);
+
+  LRESULT OnSocketNotify(WPARAM wParam, LPARAM lParam);
+
+  uint16_t GetSerial() const { return m_nSerial; }
+  BYTE GetState() const { return m_eState; }
+  bool IsOpen() const { return m_hSocket != INVALID_SOCKET; }
+  bool HasPending() const { return m_bSendPending != 0; }
+
+  // Proxy settings: plain fields, written by the caller before Connect.
+  BYTE m_eProxyType;
+  uint16_t m_nProxyPort;
+  wchar_t m_szProxyUser[32];
+  wchar_t m_szProxyPass[32];
+  wchar_t m_szProxyHost[32];
+
+protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+  // One read for an FD_READ: header mode or body mode. Returns the bytes
+  // read, 0 when the peer has finished or nothing was there, -1 after a
+  // failure (the socket is then closed).
+  int OnReceive();
+  int ReceiveHeader();
+  int ReceiveBody();
+  void OnWritable();
+  bool QueuePending(const BYTE* data, size_t length);
+  void FreePending();
+
+  int ProxyHandshake();
+  bool ProxyTunnel(const sockaddr_in& target);
+  bool SendBlocking(const void* data, int length);
+  bool ReceiveExact(void* data, int length);
+
+  uint16_t m_nSerial;
+  BYTE m_bHeaderComplete;
+  BYTE m_eState;
+  uint16_t m_nHeaderCount;
+  BYTE m_szHeader[kHeaderCapacity];
+  BYTE m_bSendPending;
+  uint32_t m_nPendingLength;
+  uint32_t m_nPendingCapacity;
+  std::unique_ptr<BYTE[]> m_pPending;
+  SOCKET m_hSocket;
+  IWEBSocketSink* m_pSink;
+};
+
+// Resolves a host name or dotted address (ANSI code page); INADDR_NONE when
+// it cannot be resolved.
+unsigned long ResolveHostAddress(LPCWSTR host);

@@ -1,0 +1,11 @@
+// Window messages of the updater's engine. WM_SOCKET_NOTIFY and WM_FILE_DONE
+// share a number; they go to different windows (a socket's hidden window and
+// the download manager).
+#pragma once
+
+#include <winsock2.h>
+#include <windows.h>
+
+#define WM_SOCKET_NOTIFY (WM_USER + 100)
+#define WM_FILE_DONE (WM_USER + 100)
+#define WM_PROGRESS (WM_USER + 101)

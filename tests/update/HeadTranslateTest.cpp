@@ -1,0 +1,42 @@
+// CHeadTranslate: the two header lines the downloader reads.
+#include "CHeadTranslate.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+void Translate(CHeadTranslate& t, const std::string& header) {
+  t.Translate(reinterpret_cast<const BYTE*>(header.data()), static_cast<uint16_t>(header.size()));
+}
+
+TEST(HeadTranslateTest, ContentLengthAndETagInTheirExactForm) {
+  CHeadTranslate t;
+  Translate(t, "HTTP/1.1 200 OK\r\nServer: x\r\nETag: \"5f3a-1c\"\r\nContent-Length: 7340\r\n\r\n");
+  EXPECT_TRUE(t.HasContentLength());
+  EXPECT_EQ(7340u, t.GetContentLength());
+  EXPECT_STREQ(L"5f3a-1c", t.GetETag());
+  EXPECT_EQ(70, t.GetHeaderLength());
+}
+
+TEST(HeadTranslateTest, OtherSpellingsAreNotRecognised) {
+  CHeadTranslate t;
+  Translate(t, "HTTP/1.1 200 OK\r\ncontent-length: 12\r\nContent-Length:12\r\netag: \"a\"\r\n\r\n");
+  EXPECT_FALSE(t.HasContentLength());
+  EXPECT_EQ(0u, t.GetContentLength());
+  EXPECT_STREQ(L"", t.GetETag());
+}
+
+TEST(HeadTranslateTest, ETagIsCutAt31BytesAndClearResets) {
+  CHeadTranslate t;
+  Translate(t, "HTTP/1.1 200 OK\r\nETag: \"" + std::string(40, 'e') + "\"\r\nContent-Length: 0\r\n\r\n");
+  EXPECT_EQ(31u, wcslen(t.GetETag()));
+  EXPECT_TRUE(t.HasContentLength());
+  t.Clear();
+  EXPECT_FALSE(t.HasContentLength());
+  EXPECT_STREQ(L"", t.GetETag());
+  EXPECT_EQ(nullptr, t.GetHeader());
+}
+
+}  // namespace
