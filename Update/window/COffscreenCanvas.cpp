@@ -36,6 +36,10 @@ COffscreenCanvas::~COffscreenCanvas() {
   DeleteDC(m_hDC);
 }
 
+void COffscreenCanvas::CopyTo(HDC dc) const {
+  BitBlt(dc, 0, 0, m_nWidth, m_nHeight, m_hDC, 0, 0, SRCCOPY);
+}
+
 DWORD COffscreenCanvas::GetPixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight) {
     return 0;

@@ -1,0 +1,26 @@
+#include "UpdateCommandLine.h"
+
+#include <shellapi.h>
+
+#include "CWinApp.h"
+
+void SplitUpdateCommandLine(LPCWSTR commandLine, CString& gamePath, CString& manifestUrl) {
+  gamePath.Empty();
+  manifestUrl.Empty();
+  CString line(commandLine != nullptr ? commandLine : L"");
+  int bar = line.Find(L'|');
+  if (bar < 0) {
+    return;
+  }
+  gamePath = line.Left(bar);
+  manifestUrl = line.Mid(bar + 1);
+}
+
+LPCWSTR GetUpdateCommandLine() {
+  CWinApp* app = AfxGetApp();
+  return app != nullptr && app->m_lpCmdLine != nullptr ? app->m_lpCmdLine : L"";
+}
+
+void LaunchGameProgram(LPCWSTR gamePath) {
+  ShellExecuteW(nullptr, L"open", gamePath, L"UPDATED", nullptr, SW_SHOWNORMAL);
+}
