@@ -175,17 +175,26 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
   cs.lpCreateParams = lpParam;
   if (!PreCreateWindow(cs)) return FALSE;
 
+  auto create = [](void* context) -> HWND {
+    const CREATESTRUCTW& c = *static_cast<CREATESTRUCTW*>(context);
+    return CreateWindowExW(c.dwExStyle, c.lpszClass, c.lpszName, c.style, c.x, c.y, c.cx, c.cy, c.hwndParent,
+                           c.hMenu, c.hInstance, c.lpCreateParams);
+  };
+  return CreateBound(create, &cs) != nullptr;
+}
+
+HWND CWnd::CreateBound(HWND (*create)(void* context), void* context) {
+  if (m_hWnd) return nullptr;
   m_bCreating = true;
   HookWindowCreate(this);
-  HWND hWnd = CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                              cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+  HWND hWnd = create(context);
   UnhookWindowCreate();
   m_bCreating = false;
-  if (!hWnd || !IsWindow(hWnd)) return FALSE;
+  if (!hWnd || !IsWindow(hWnd)) return nullptr;
   // Not seen by the hook (another hook swallowed it): bind now.
   if (m_hWnd != hWnd) SubclassHandle(hWnd);
   m_bOwnsWindow = true;
-  return TRUE;
+  return hWnd;
 }
 
 BOOL CWnd::DestroyWindow() {

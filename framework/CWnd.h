@@ -189,6 +189,10 @@ protected:
   virtual BOOL OnScrollReflect(UINT message, UINT nSBCode, UINT nPos);
   BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
+  // Creates the window through create() with this object bound to it from
+  // the first message on (the window-creation hook); null on failure.
+  HWND CreateBound(HWND (*create)(void* context), void* context);
+
   // Offers a notification from hWndChild to its object.
   static BOOL ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
