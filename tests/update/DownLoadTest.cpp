@@ -1,0 +1,240 @@
+// CDownLoad against scripted peers: the request text, statuses, lengths,
+// redirects, closes and the sink's interface handshake.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "CDownLoad.h"
+#include "ScriptedPeer.h"
+#include "UpdateTestSupport.h"
+
+namespace {
+
+using P = ScriptedPeer;
+
+class RecordingDownLoadSink : public IDownLoadSink {
+public:
+  void Release() override {}
+  void* QueryInterface(const GUID& iid, uint32_t version) override {
+    ++queries;
+    return QueryUnknownBase(static_cast<IDownLoadSink*>(this), IID_IDownLoadSink, iid, version);
+  }
+  bool OnDownLoadError(uint32_t code) override {
+    events.push_back("error " + std::to_string(code));
+    if (onEnd) onEnd();
+    return true;
+  }
+  bool OnDownLoadStatus(uint32_t kind) override {
+    events.push_back("status " + std::to_string(kind));
+    if (kind == 2 && onEnd) onEnd();
+    return true;
+  }
+  bool OnDownLoadData(const BYTE* data, uint16_t length) override {
+    body.append(reinterpret_cast<const char*>(data), length);
+    return true;
+  }
+  bool OnDownLoadBegin(bool resumed, uint32_t length, LPCWSTR etag, LPCWSTR path) override {
+    events.push_back(std::string("begin ") + (resumed ? "resumed " : "whole ") + std::to_string(length));
+    this->etag = etag;
+    this->path = path;
+    return true;
+  }
+  bool Ended() const {
+    return !events.empty() && (events.back() == "status 2" || events.back().rfind("error", 0) == 0);
+  }
+
+  std::vector<std::string> events;
+  std::string body;
+  std::wstring etag, path;
+  int queries = 0;
+  std::function<void()> onEnd;
+};
+
+class DownLoadTest : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_TRUE(peer.IsListening()); }
+  std::wstring Url(const std::wstring& path, const ScriptedPeer& p) const {
+    return L"http://127.0.0.1:" + std::to_wstring(p.Port()) + path;
+  }
+  bool Fetch(const std::wstring& path, uint32_t offset = 0) {
+    if (!download.Start(Url(path, peer).c_str(), &sink, offset)) return false;
+    return PumpUntil([&] { return sink.Ended(); });
+  }
+  std::string Ok(const std::string& body, const std::string& extra = "") {
+    return HttpHeader("HTTP/1.1 200 OK", extra, static_cast<long>(body.size())) + body;
+  }
+
+  ScriptedPeer peer;
+  RecordingDownLoadSink sink;
+  CDownLoad download;
+};
+
+TEST(UnknownBaseTest, VersionTestAndInterfaceAnswers) {
+  EXPECT_TRUE(IsUnknownBaseVersion(0x01010101));
+  EXPECT_TRUE(IsUnknownBaseVersion(0x01010001));
+  EXPECT_FALSE(IsUnknownBaseVersion(0x01010201));
+  EXPECT_FALSE(IsUnknownBaseVersion(0x02010101));
+  EXPECT_FALSE(IsUnknownBaseVersion(0x01000101));
+  EXPECT_FALSE(IsUnknownBaseVersion(0x01010100));
+
+  CDownLoad download;
+  IWEBSocketSink* own = &download;
+  EXPECT_EQ(static_cast<void*>(own), download.QueryInterface(IID_IWEBSocketSink, UNKNOWN_BASE_VERSION));
+  EXPECT_EQ(static_cast<void*>(own), download.QueryInterface(IID_IUnknownBase, UNKNOWN_BASE_VERSION));
+  EXPECT_EQ(nullptr, download.QueryInterface(IID_IDownLoadSink, UNKNOWN_BASE_VERSION));
+  EXPECT_EQ(nullptr, download.QueryInterface(IID_IWEBSocketSink, 0x01010201));
+}
+
+TEST_F(DownLoadTest, RequestIsByteForByteWithTheCacheBuster) {
+  peer.AddConnection({P::ReadRequest(), P::Send(Ok("hello", "ETag: \"abc-1\"\r\n"))});
+  ASSERT_TRUE(Fetch(L"/a/b.dll"));
+  const std::string request = peer.Received().at(0);
+  const std::regex expected(
+      "GET /a/b\\.dll\\?x=[0-9]+ HTTP/1\\.1\r\nHost:127\\.0\\.0\\.1\r\nAccept:\\*/\\*\r\n"
+      "User-Agent:Mozilla/4\\.0 \\(compatible; MSIE 6\\.00; Windows NT 5\\.1\\)\r\nPragma: no-cache\r\n"
+      "Cache-Control: no-cache\r\nConnection:Keep-Alive\r\n\r\n");
+  EXPECT_TRUE(std::regex_match(request, expected)) << request;
+  EXPECT_EQ((std::vector<std::string>{"status 0", "status 1", "begin whole 5", "status 2"}), sink.events);
+  EXPECT_EQ("hello", sink.body);
+  EXPECT_EQ(L"abc-1", sink.etag);
+  EXPECT_EQ(0u, sink.path.find(L"/a/b.dll?x="));
+  EXPECT_EQ(1, sink.queries);
+  EXPECT_EQ(CDownLoad::StateIdle, download.GetState());
+}
+
+TEST_F(DownLoadTest, ResumeAsksForTheRestAnd206IsResumed) {
+  peer.AddConnection(
+      {P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 206 Partial Content", "", 3) + "xyz")});
+  ASSERT_TRUE(Fetch(L"/f.bin", 5000));
+  EXPECT_NE(std::string::npos, peer.Received().at(0).find("\r\nRange: bytes=5000-\r\nPragma: no-cache\r\n"));
+  EXPECT_EQ("begin resumed 3", sink.events.at(2));
+  EXPECT_EQ("status 2", sink.events.back());
+}
+
+TEST_F(DownLoadTest, ServerIgnoringTheRangeAnswers200AndIsNotResumed) {
+  peer.AddConnection({P::ReadRequest(), P::Send(Ok("whole file"))});
+  ASSERT_TRUE(Fetch(L"/f.bin", 5000));
+  EXPECT_EQ("begin whole 10", sink.events.at(2));
+  EXPECT_EQ("whole file", sink.body);
+}
+
+TEST_F(DownLoadTest, AnnouncedEmptyBodyCompletesWithoutWaitingForAClose) {
+  // The peer keeps the connection open after the header.
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", 0))});
+  ASSERT_TRUE(Fetch(L"/empty"));
+  EXPECT_EQ((std::vector<std::string>{"status 0", "status 1", "begin whole 0", "status 2"}), sink.events);
+}
+
+TEST_F(DownLoadTest, LowerCaseLengthIsUnknownAndTheCloseIsAnError) {
+  peer.AddConnection({P::ReadRequest(), P::Send("HTTP/1.1 200 OK\r\ncontent-length: 4\r\n\r\nbody"), P::Pause(100),
+                      P::Close()});
+  ASSERT_TRUE(Fetch(L"/x"));
+  EXPECT_EQ("begin whole 0", sink.events.at(2));
+  EXPECT_EQ("body", sink.body);
+  EXPECT_EQ("error 0", sink.events.back());
+}
+
+TEST_F(DownLoadTest, CloseInMidBodyIsAnError) {
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", 100) + "only part"),
+                      P::Pause(100), P::Abort()});
+  ASSERT_TRUE(Fetch(L"/x"));
+  EXPECT_EQ("only part", sink.body);
+  EXPECT_EQ("error 0", sink.events.back());
+  EXPECT_EQ(CDownLoad::StateIdle, download.GetState());
+}
+
+TEST_F(DownLoadTest, StatusOtherThanAcceptedOnesIsAnError) {
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 404 Not Found", "", 0))});
+  ASSERT_TRUE(Fetch(L"/missing"));
+  EXPECT_EQ((std::vector<std::string>{"status 0", "error 0"}), sink.events);
+  // A status line without a space has status 0.
+  peer.AddConnection({P::ReadRequest(), P::Send("HTTP/1.1\r\n\r\n")});
+  sink.events.clear();
+  ASSERT_TRUE(Fetch(L"/odd"));
+  EXPECT_EQ("error 0", sink.events.back());
+}
+
+TEST_F(DownLoadTest, RelativeRedirectIsFollowedOnTheSameConnection) {
+  // The redirect's own body arrives in a read of its own and is passed over.
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 302 Found", "Location: /new/path\r\n", 12)),
+                      P::Pause(150), P::Send("moved here!\n"), P::ReadRequest(), P::Send(Ok("target"))});
+  ASSERT_TRUE(Fetch(L"/old"));
+  EXPECT_EQ(1, peer.Accepted());
+  EXPECT_EQ(0u, peer.Received().at(1).find("GET /new/path?x="));
+  EXPECT_EQ("target", sink.body);
+  EXPECT_EQ("status 2", sink.events.back());
+}
+
+TEST_F(DownLoadTest, AbsoluteRedirectOpensANewConnection) {
+  ScriptedPeer other;
+  other.AddConnection({P::ReadRequest(), P::Send(Ok("elsewhere"))});
+  const std::string location = "http://127.0.0.1:" + std::to_string(other.Port()) + "/there.bin";
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 301 Moved", "Location: " + location + "\r\n", 0))});
+  ASSERT_TRUE(Fetch(L"/here", 7));
+  EXPECT_EQ("elsewhere", sink.body);
+  const std::string second = other.Received().at(0);
+  EXPECT_EQ(0u, second.find("GET /there.bin?x="));
+  EXPECT_NE(std::string::npos, second.find("Range: bytes=7-"));
+  EXPECT_EQ((std::vector<std::string>{"status 0", "status 0", "status 1", "begin whole 9", "status 2"}),
+            sink.events);
+}
+
+TEST_F(DownLoadTest, RedirectsStopAfterEightHops) {
+  std::vector<ScriptedPeer::Step> loop;
+  for (int i = 0; i < 12; ++i) {
+    loop.push_back(P::ReadRequest());
+    loop.push_back(P::Send(HttpHeader("HTTP/1.1 303 See Other", "Location: /loop\r\n", 0)));
+  }
+  peer.AddConnection(loop);
+  ASSERT_TRUE(Fetch(L"/loop"));
+  EXPECT_EQ("error 0", sink.events.back());
+  PumpFor(100);
+  EXPECT_EQ(9u, peer.Received().size());
+}
+
+TEST_F(DownLoadTest, RedirectWithoutLocationIsAnError) {
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 302 Found", "location: /lower\r\n", 0))});
+  ASSERT_TRUE(Fetch(L"/x"));
+  EXPECT_EQ((std::vector<std::string>{"status 0", "error 0"}), sink.events);
+}
+
+TEST_F(DownLoadTest, UnusableUrlsFailAtOnce) {
+  EXPECT_FALSE(download.Start(L"https://127.0.0.1/x", &sink, 0));
+  EXPECT_FALSE(download.Start(L"not a url", &sink, 0));
+  EXPECT_EQ((std::vector<std::string>{"error 0", "error 0"}), sink.events);
+  EXPECT_EQ(CDownLoad::StateIdle, download.GetState());
+}
+
+TEST_F(DownLoadTest, RefusedConnectIsErrorOneAndStartIsRefusedWhileBusy) {
+  SOCKET probe = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in addr = {};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  int len = sizeof(addr);
+  bind(probe, reinterpret_cast<sockaddr*>(&addr), sizeof(addr));
+  getsockname(probe, reinterpret_cast<sockaddr*>(&addr), &len);
+  closesocket(probe);
+  const std::wstring url = L"http://127.0.0.1:" + std::to_wstring(ntohs(addr.sin_port)) + L"/x";
+  ASSERT_TRUE(download.Start(url.c_str(), &sink, 0));
+  EXPECT_FALSE(download.Start(url.c_str(), &sink, 0));
+  ASSERT_TRUE(PumpUntil([&] { return sink.Ended(); }));
+  EXPECT_EQ((std::vector<std::string>{"status 0", "error 1"}), sink.events);
+}
+
+TEST_F(DownLoadTest, SinkMayStartAgainFromInsideItsErrorCall) {
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 500 Oops", "", 0))});
+  peer.AddConnection({P::ReadRequest(), P::Send(Ok("second try"))});
+  int tries = 0;
+  sink.onEnd = [&] {
+    if (++tries == 1) EXPECT_TRUE(download.Start(Url(L"/again", peer).c_str(), &sink, 0));
+  };
+  ASSERT_TRUE(download.Start(Url(L"/first", peer).c_str(), &sink, 0));
+  ASSERT_TRUE(PumpUntil([&] { return sink.events.back() == "status 2"; }));
+  EXPECT_EQ("second try", sink.body);
+  EXPECT_EQ(2, peer.Accepted());
+}
+
+}  // namespace

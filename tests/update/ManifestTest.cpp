@@ -1,0 +1,140 @@
+// CUpdateCheckSink: the manifest copy and its comparison with a generated
+// installation under the test program's folder.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "CMD5Checksum.h"
+#include "CUpdateCheckSink.h"
+#include "ScriptedPeer.h"
+#include "UpdatePaths.h"
+#include "UpdateTestSupport.h"
+
+namespace {
+
+using P = ScriptedPeer;
+
+class RecordingOwner : public IUpdateCheckOwner {
+public:
+  void EndCheck(int result) override { results.push_back(result); }
+  std::vector<int> results;
+};
+
+std::wstring ListValue(const wchar_t* key) {
+  wchar_t list[kUpdatePathSize];
+  GetUpdateListPath(list);
+  wchar_t value[260];
+  GetPrivateProfileStringW(L"UPDATEFILELIST", key, L"<none>", value, 260, list);
+  return value;
+}
+
+std::string Md5Of(const std::string& bytes) {
+  CMD5Checksum md5;
+  return Narrow(md5.GetDataMD5(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size()).str());
+}
+
+class ManifestTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    RemoveTree(ModuleFile(L"Update"));
+    RemoveTree(ModuleFile(L"game"));
+    sink.SetOwner(&owner);
+  }
+  void TearDown() override {
+    RemoveTree(ModuleFile(L"Update"));
+    RemoveTree(ModuleFile(L"game"));
+  }
+
+  // Serves manifest as /cfg/Server.ini and runs the check to its end.
+  void Check(const std::string& manifest) {
+    peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", static_cast<long>(manifest.size())) +
+                                                   manifest)});
+    const std::wstring url = L"http://127.0.0.1:" + std::to_wstring(peer.Port()) + L"/cfg/Server.ini";
+    ASSERT_TRUE(sink.Start(url.c_str()));
+    ASSERT_TRUE(PumpUntil([&] { return !owner.results.empty(); }));
+  }
+
+  ScriptedPeer peer;
+  RecordingOwner owner;
+  CUpdateCheckSink sink;
+};
+
+TEST_F(ManifestTest, ManifestCopyIsNamedAfterTheLastPathSegment) {
+  ASSERT_TRUE(sink.OpenManifestFile(L"/cfg/Server.ini?x=1234"));
+  EXPECT_TRUE(FileExists(ModuleFile(L"Update\\Server.ini.VQD")));
+  EXPECT_FALSE(sink.OpenManifestFile(L"/cfg/Other.ini?x=1"));
+}
+
+TEST_F(ManifestTest, ComparisonListsDifferingMissingAndUpperCaseEntries) {
+  const std::string same = "same bytes", changed = "new bytes", upper = "upper";
+  ASSERT_TRUE(WriteBytes(ModuleFile(L"game\\same.dll"), same));
+  ASSERT_TRUE(WriteBytes(ModuleFile(L"game\\data\\changed.png"), "old bytes"));
+  ASSERT_TRUE(WriteBytes(ModuleFile(L"game\\upper.txt"), upper));
+  std::string upperSum = Md5Of(upper);
+  for (char& c : upperSum) c = static_cast<char>(toupper(c));
+
+  Check("[UPDATECONFIG]\r\nFileCount=4\r\nUPDATENETADDR=http://files.example/v2/\r\n"
+        "[FILENAME]\r\nFileIndex0=game/same.dll\r\nFileIndex1=game/data/changed.png\r\n"
+        "FileIndex2=game/missing.bin\r\nFileIndex3=game/upper.txt\r\n"
+        "[FILECHECKSUM]\r\nFileIndex0=" + Md5Of(same) + "\r\nFileIndex1=" + Md5Of(changed) +
+        "\r\nFileIndex2=" + Md5Of("x") + "\r\nFileIndex3=" + upperSum + "\r\n");
+
+  EXPECT_EQ(std::vector<int>{2}, owner.results);
+  EXPECT_EQ(CUpdateCheckSink::StateCompared, sink.GetState());
+  EXPECT_EQ(L"3", ListValue(L"UPDATEFILECOUNT"));
+  EXPECT_EQ(L"http://files.example/v2/", ListValue(L"FILENETADDRESS"));
+  EXPECT_EQ(L"game/data/changed.png", ListValue(L"FileIndex0"));
+  EXPECT_EQ(L"game/missing.bin", ListValue(L"FileIndex1"));
+  EXPECT_EQ(L"game/upper.txt", ListValue(L"FileIndex2"));
+  EXPECT_EQ(L"<none>", ListValue(L"FileIndex3"));
+  // The manifest copy is gone once compared.
+  EXPECT_FALSE(FileExists(ModuleFile(L"Update\\Server.ini.VQD")));
+}
+
+TEST_F(ManifestTest, NothingDifferingWritesNoListAndEndsWithOne) {
+  ASSERT_TRUE(WriteBytes(ModuleFile(L"game\\a.dll"), "a"));
+  Check("[UPDATECONFIG]\r\nFileCount=1\r\nUPDATENETADDR=http://h/\r\n[FILENAME]\r\nFileIndex0=game/a.dll\r\n"
+        "[FILECHECKSUM]\r\nFileIndex0=" + Md5Of("a") + "\r\n");
+  EXPECT_EQ(std::vector<int>{1}, owner.results);
+  wchar_t list[kUpdatePathSize];
+  GetUpdateListPath(list);
+  EXPECT_FALSE(FileExists(list));
+}
+
+TEST_F(ManifestTest, MissingFileCountMeansNothingToFetch) {
+  Check("[UPDATECONFIG]\r\nUPDATENETADDR=http://h/\r\n");
+  EXPECT_EQ(std::vector<int>{1}, owner.results);
+}
+
+TEST_F(ManifestTest, NamesReachingOutsideTheInstallationAreSkipped) {
+  Check("[UPDATECONFIG]\r\nFileCount=8\r\nUPDATENETADDR=http://h/\r\n[FILENAME]\r\n"
+        "FileIndex0=../outside.dll\r\nFileIndex1=C:/Windows/evil.dll\r\nFileIndex2=\\\\server\\share\\x\r\n"
+        "FileIndex3=/rooted.dll\r\nFileIndex4=game/CON\r\nFileIndex5=game/../../x\r\nFileIndex6=\r\n"
+        "FileIndex7=game/ok.dll\r\n[FILECHECKSUM]\r\nFileIndex7=" + Md5Of("ok") + "\r\n");
+  EXPECT_EQ(std::vector<int>{2}, owner.results);
+  EXPECT_EQ(L"1", ListValue(L"UPDATEFILECOUNT"));
+  EXPECT_EQ(L"game/ok.dll", ListValue(L"FileIndex0"));
+}
+
+TEST_F(ManifestTest, FailedFetchEndsTheCheckWithOne) {
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 404 Not Found", "", 0))});
+  const std::wstring url = L"http://127.0.0.1:" + std::to_wstring(peer.Port()) + L"/cfg/Server.ini";
+  ASSERT_TRUE(sink.Start(url.c_str()));
+  ASSERT_TRUE(PumpUntil([&] { return !owner.results.empty(); }));
+  EXPECT_EQ(std::vector<int>{1}, owner.results);
+  EXPECT_EQ(CUpdateCheckSink::StateFailed, sink.GetState());
+  // A failed check may start again.
+  EXPECT_FALSE(sink.OpenManifestFile(L"/"));
+}
+
+TEST_F(ManifestTest, ManifestCopyThatCannotBeCreatedEndsTheCheckWithOne) {
+  // No last path segment: there is no name for the copy.
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", 2) + "[]")});
+  const std::wstring url = L"http://127.0.0.1:" + std::to_wstring(peer.Port()) + L"/cfg/";
+  ASSERT_TRUE(sink.Start(url.c_str()));
+  ASSERT_TRUE(PumpUntil([&] { return !owner.results.empty(); }));
+  EXPECT_EQ(std::vector<int>{1}, owner.results);
+  EXPECT_EQ(CUpdateCheckSink::StateFailed, sink.GetState());
+}
+
+}  // namespace
