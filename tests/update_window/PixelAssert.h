@@ -41,3 +41,14 @@ inline bool SameColour(DWORD a, DWORD b, int tolerance = 2) {
   return abs(ChannelR(a) - ChannelR(b)) <= tolerance && abs(ChannelG(a) - ChannelG(b)) <= tolerance &&
          abs(ChannelB(a) - ChannelB(b)) <= tolerance && abs(ChannelA(a) - ChannelA(b)) <= tolerance;
 }
+
+// Counts the pixels of the rectangle (x, y, w, h) where two canvases differ
+// by more than the tolerance.
+inline int CountDifferences(const COffscreenCanvas& a, const COffscreenCanvas& b, int x, int y, int w, int h,
+                            int tolerance = 2) {
+  int count = 0;
+  for (int j = y; j < y + h; ++j)
+    for (int i = x; i < x + w; ++i)
+      if (!SameColour(a.GetPixel(i, j), b.GetPixel(i, j), tolerance)) ++count;
+  return count;
+}
