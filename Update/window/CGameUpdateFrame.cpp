@@ -9,6 +9,7 @@
 #include "CUpdateTextFont.h"
 #include "CWinApp.h"
 #include "UpdateCommandLine.h"
+#include "UpdateKeys.h"
 
 namespace {
 
@@ -35,16 +36,6 @@ CGameUpdateFrame::CGameUpdateFrame() {
 
 CGameUpdateFrame::~CGameUpdateFrame() = default;
 
-BOOL CGameUpdateFrame::CreateFrame(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                                   CWnd* pParentWnd, DWORD dwExStyle) {
-  return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, 0);
-}
-
-void CGameUpdateFrame::PostNcDestroy() {
-  // Frames live on the heap and go with their window.
-  delete this;
-}
-
 LRESULT CGameUpdateFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
@@ -57,11 +48,11 @@ LRESULT CGameUpdateFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
       return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
     case WM_SHOWWINDOW:
       Default();
-      OnShowWindow(static_cast<BOOL>(wParam));
+      m_Skin.FollowOwnerShow(static_cast<BOOL>(wParam));
       return 0;
     case WM_WINDOWPOSCHANGED:
       Default();
-      OnWindowPosChanged(reinterpret_cast<const WINDOWPOS*>(lParam));
+      m_Skin.FollowOwnerPos(reinterpret_cast<const WINDOWPOS*>(lParam));
       return 0;
     case WM_LBUTTONDOWN:
       Default();
@@ -79,22 +70,18 @@ LRESULT CGameUpdateFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
       Default();
       OnMouseLeave();
       return 0;
-    case WM_CLOSE:
-      OnClose();
-      return 0;
     case WM_COMMAND:
       return OnCommandMessage(wParam, lParam);
     default:
-      return CWnd::WindowProc(message, wParam, lParam);
+      return CFrameWnd::WindowProc(message, wParam, lParam);
   }
 }
 
 BOOL CGameUpdateFrame::PreTranslateMessage(MSG* pMsg) {
-  // Neither key may end the update.
-  if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_RETURN)) {
+  if (IsSwallowedKey(pMsg)) {
     return TRUE;
   }
-  return CWnd::PreTranslateMessage(pMsg);
+  return CFrameWnd::PreTranslateMessage(pMsg);
 }
 
 int CGameUpdateFrame::OnCreate(LPCREATESTRUCTW) {
@@ -258,19 +245,6 @@ void CGameUpdateFrame::RunGame() {
   LaunchGameProgram(m_strGamePath);
 }
 
-void CGameUpdateFrame::OnShowWindow(BOOL bShow) {
-  if (m_Skin.GetSafeHwnd() != nullptr) {
-    // The skin follows without taking the activation from the frame.
-    m_Skin.ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
-  }
-}
-
-void CGameUpdateFrame::OnWindowPosChanged(const WINDOWPOS* pos) {
-  if (m_Skin.GetSafeHwnd() != nullptr && pos->cx >= 0 && pos->cy > 0) {
-    m_Skin.SetWindowPos(nullptr, pos->x, pos->y, pos->cx, pos->cy, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-}
-
 void CGameUpdateFrame::OnLButtonDown(POINT pt) {
   if (m_btClose.OnLButtonDown(pt)) {
     RedrawButton();
@@ -305,12 +279,8 @@ void CGameUpdateFrame::RedrawButton() {
   UpdateWindow();
 }
 
-void CGameUpdateFrame::OnClose() {
-  DestroyWindow();
-}
-
 LRESULT CGameUpdateFrame::OnCommandMessage(WPARAM wParam, LPARAM lParam) {
-  LRESULT result = CWnd::WindowProc(WM_COMMAND, wParam, lParam);
+  LRESULT result = CFrameWnd::WindowProc(WM_COMMAND, wParam, lParam);
   if (LOWORD(wParam) == kCloseCommand) {
     PostMessage(WM_CLOSE);
   }

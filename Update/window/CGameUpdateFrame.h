@@ -1,6 +1,8 @@
 // The update window: a borderless frame showing a fixed picture, two progress
 // bars (all files, the current file) with a knob each, and three lines of
-// text, while the download manager fetches the update list. Its rounded,
+// text, while the download manager fetches the update list. Created with
+// Create (class "TolmGame"), it sizes, centres and titles itself and starts
+// the downloads; it lives on the heap and deletes itself with its window. Its rounded,
 // translucent edge is a layered skin window lying over it. A close button in
 // the corner ends the program without starting the game.
 #pragma once
@@ -16,7 +18,7 @@
 #include "CSkinLayered.h"
 #include "CString.h"
 #include "CVirtualButton.h"
-#include "CWnd.h"
+#include "CFrameWnd.h"
 #include "IUpdateFrame.h"
 
 // What the frame shows of the run, read from the manager when it paints.
@@ -28,18 +30,13 @@ struct CUpdateProgress {
   bool bFailed;       // the manager gave up on the current file
 };
 
-class CGameUpdateFrame : public CWnd, public IUpdateFrame {
+class CGameUpdateFrame : public CFrameWnd, public IUpdateFrame {
 public:
   static const UINT kCloseCommand = 400;
   static const int kNameChars = 32;
 
   CGameUpdateFrame();
   ~CGameUpdateFrame() override;
-
-  // Creates the frame window (class, title, style, rectangle, parent); the
-  // frame then sizes, centres and titles itself and starts the downloads.
-  BOOL CreateFrame(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                   CWnd* pParentWnd = nullptr, DWORD dwExStyle = 0);
 
   // Paints the whole client area into dc.
   virtual void DrawFrame(HDC dc, int width, int height);
@@ -62,7 +59,6 @@ public:
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void PostNcDestroy() override;
   // False when there is no manager or sink to read.
   virtual bool ReadProgress(CUpdateProgress& progress) const;
 
@@ -70,13 +66,10 @@ private:
   int OnCreate(LPCREATESTRUCTW lpcs);
   void OnSize(UINT nType, int cx, int cy);
   BOOL OnEraseBkgnd(HDC dc);
-  void OnShowWindow(BOOL bShow);
-  void OnWindowPosChanged(const WINDOWPOS* pos);
   void OnLButtonDown(POINT pt);
   void OnLButtonUp(POINT pt);
   void OnMouseMove(POINT pt);
   void OnMouseLeave();
-  void OnClose();
   LRESULT OnCommandMessage(WPARAM wParam, LPARAM lParam);
   void RedrawButton();
 

@@ -77,6 +77,18 @@ void CSkinLayered::UpdateSkin(HDC dc, BYTE alpha, const RECT& hole, SIZE corner,
   SetWindowRgn(region, TRUE);
 }
 
+void CSkinLayered::FollowOwnerShow(BOOL bShow) {
+  if (m_hWnd != nullptr) {
+    ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+  }
+}
+
+void CSkinLayered::FollowOwnerPos(const WINDOWPOS* pos) {
+  if (m_hWnd != nullptr && pos != nullptr && pos->cx >= 0 && pos->cy > 0) {
+    SetWindowPos(nullptr, pos->x, pos->y, pos->cx, pos->cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
 LRESULT CSkinLayered::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE:

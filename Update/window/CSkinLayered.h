@@ -24,6 +24,12 @@ public:
   // constant alpha, and limits the skin to what lies outside the hole.
   void UpdateSkin(HDC dc, BYTE alpha, const RECT& hole, SIZE corner, BOOL excludeChildren);
 
+  // The owner calls these from its WM_SHOWWINDOW and WM_WINDOWPOSCHANGED
+  // handlers (after default handling): the skin shows, hides and moves with
+  // it, without taking the activation from it.
+  void FollowOwnerShow(BOOL bShow);
+  void FollowOwnerPos(const WINDOWPOS* pos);
+
   CWnd* GetOwnerWnd() const { return m_pOwner; }
 
 protected:

@@ -159,7 +159,7 @@ protected:
   void SetUp() override {
     m_pFrame = new CTestFrame();
     RECT empty = {0, 0, 0, 0};
-    ASSERT_TRUE(m_pFrame->CreateFrame(kUpdateWindowClass, L"Velkor游戏中心",
+    ASSERT_TRUE(m_pFrame->Create(kUpdateWindowClass, L"Velkor游戏中心",
                                       WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, empty));
     m_hWnd = m_pFrame->m_hWnd;
     Pump();
