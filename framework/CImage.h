@@ -1,0 +1,108 @@
+// CImage: a picture held in a DIB section.
+//
+// Create makes an empty one (bottom-up for a positive height, so GetPitch is
+// negative and GetBits points at the top row; top-down for a negative
+// height). Load decodes a file, a stream or a resource through GDI+ (PNG,
+// BMP, JPEG, GIF): palette pictures stay palette DIBs with their colour
+// table; pictures with transparency become 32-bit DIBs with an alpha channel
+// holding straight (not premultiplied) colour, as decoded. Draw blends an
+// image with an alpha channel with AlphaBlend, which expects premultiplied
+// colour: call PremultiplyAlpha() first when the picture has partly
+// transparent pixels.
+#pragma once
+
+#include <windows.h>
+
+#include <objidl.h>
+
+#include "CString.h"
+
+class CImage {
+public:
+  enum { createAlphaChannel = 0x01 };
+  enum DIBOrientation { DIBOR_DEFAULT, DIBOR_TOPDOWN, DIBOR_BOTTOMUP };
+
+  CImage() = default;
+  virtual ~CImage();
+  CImage(const CImage&) = delete;
+  CImage& operator=(const CImage&) = delete;
+
+  BOOL Create(int nWidth, int nHeight, int nBPP, DWORD dwFlags = 0);
+  // Takes ownership of a bitmap (a DIB section gives direct access to its bits).
+  void Attach(HBITMAP hBitmap, DIBOrientation eOrientation = DIBOR_DEFAULT);
+  HBITMAP Detach();
+  void Destroy();
+  bool IsNull() const { return m_hBitmap == nullptr; }
+  operator HBITMAP() const { return m_hBitmap; }
+
+  // S_OK, or a failure code with the image left empty.
+  HRESULT Load(LPCWSTR pszFileName);
+  HRESULT Load(IStream* pStream);
+  // An image stored as a resource of any type (e.g. L"PNG").
+  HRESULT Load(HINSTANCE hInstance, LPCWSTR pszResourceName, LPCWSTR pszResourceType);
+  // A bitmap resource (RT_BITMAP).
+  void LoadFromResource(HINSTANCE hInstance, LPCWSTR pszResourceName);
+  void LoadFromResource(HINSTANCE hInstance, UINT nIDResource);
+  // Writes PNG, or BMP/JPEG/GIF when the name ends so.
+  HRESULT Save(LPCWSTR pszFileName) const;
+
+  // A memory DC with the image selected; counted, one ReleaseDC per GetDC.
+  HDC GetDC() const;
+  void ReleaseDC() const;
+
+  int GetWidth() const { return m_nWidth; }
+  int GetHeight() const { return m_nHeight; }
+  int GetBPP() const { return m_nBPP; }
+  int GetPitch() const { return m_nPitch; }
+  void* GetBits() { return m_pBits; }
+  const void* GetBits() const { return m_pBits; }
+  void* GetPixelAddress(int x, int y);
+  const void* GetPixelAddress(int x, int y) const;
+  bool IsDIBSection() const { return m_bIsDIBSection; }
+  bool IsIndexed() const { return m_nBPP > 0 && m_nBPP <= 8; }
+  bool HasAlphaChannel() const { return m_bHasAlphaChannel; }
+  int GetMaxColorTableEntries() const { return IsIndexed() ? (1 << m_nBPP) : 0; }
+  void GetColorTable(UINT iFirstColor, UINT nColors, RGBQUAD* prgbColors) const;
+  void SetColorTable(UINT iFirstColor, UINT nColors, const RGBQUAD* prgbColors);
+  COLORREF GetPixel(int x, int y) const;
+  void SetPixel(int x, int y, COLORREF color);
+  // Multiplies each pixel's colour by its alpha (32-bit images with alpha).
+  void PremultiplyAlpha();
+  // A colour drawn as transparent by Draw (images without alpha); -1 = none.
+  LONG SetTransparentColor(LONG iTransparentColor);
+
+  BOOL Draw(HDC hDestDC, int xDest, int yDest) const;
+  BOOL Draw(HDC hDestDC, int xDest, int yDest, int nDestWidth, int nDestHeight) const;
+  BOOL Draw(HDC hDestDC, const RECT& rectDest) const;
+  BOOL Draw(HDC hDestDC, const RECT& rectDest, const RECT& rectSrc) const;
+  BOOL Draw(HDC hDestDC, int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc, int nSrcWidth,
+            int nSrcHeight) const;
+  BOOL BitBlt(HDC hDestDC, int xDest, int yDest, DWORD dwROP = SRCCOPY) const;
+  BOOL BitBlt(HDC hDestDC, int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc,
+              DWORD dwROP = SRCCOPY) const;
+  BOOL StretchBlt(HDC hDestDC, int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc,
+                  int nSrcWidth, int nSrcHeight, DWORD dwROP = SRCCOPY) const;
+  BOOL AlphaBlend(HDC hDestDC, int xDest, int yDest, BYTE bSrcAlpha = 0xff, BYTE bBlendOp = AC_SRC_OVER) const;
+  BOOL AlphaBlend(HDC hDestDC, int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc,
+                  int nSrcWidth, int nSrcHeight, BYTE bSrcAlpha = 0xff, BYTE bBlendOp = AC_SRC_OVER) const;
+  BOOL TransparentBlt(HDC hDestDC, int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc,
+                      int nSrcWidth, int nSrcHeight, UINT crTransparent) const;
+
+private:
+  friend class CImageLoader;
+  void UpdateDescription(DIBOrientation eOrientation);
+
+  HBITMAP m_hBitmap = nullptr;
+  void* m_pBits = nullptr;
+  int m_nWidth = 0;
+  int m_nHeight = 0;
+  int m_nPitch = 0;
+  int m_nBPP = 0;
+  bool m_bIsDIBSection = false;
+  bool m_bHasAlphaChannel = false;
+  LONG m_iTransparentColor = -1;
+
+  mutable HDC m_hDC = nullptr;
+  mutable int m_nDCRefCount = 0;
+  mutable HGDIOBJ m_hOldBitmap = nullptr;
+};
