@@ -1,0 +1,119 @@
+#include "base/CCAutoreleasePool.h"
+#include "base/CCConsole.h"
+
+#include <algorithm>
+
+NS_CC_BEGIN
+
+AutoreleasePool::AutoreleasePool()
+: _name("")
+, _isClearing(false)
+{
+    _managedObjectArray.reserve(150);
+    PoolManager::getInstance()->push(this);
+}
+
+AutoreleasePool::AutoreleasePool(const std::string& name)
+: _name(name)
+, _isClearing(false)
+{
+    _managedObjectArray.reserve(150);
+    PoolManager::getInstance()->push(this);
+}
+
+AutoreleasePool::~AutoreleasePool()
+{
+    clear();
+    PoolManager::getInstance()->pop();
+}
+
+void AutoreleasePool::addObject(Ref* object)
+{
+    if (object)
+        _managedObjectArray.push_back(object);
+}
+
+void AutoreleasePool::clear()
+{
+    _isClearing = true;
+    // Objects released here may autorelease new ones (in destructors); those
+    // stay for the next clear.
+    std::vector<Ref*> releasings;
+    releasings.swap(_managedObjectArray);
+    for (const auto& obj : releasings)
+        obj->release();
+    _isClearing = false;
+}
+
+bool AutoreleasePool::contains(Ref* object) const
+{
+    return std::find(_managedObjectArray.begin(), _managedObjectArray.end(), object) != _managedObjectArray.end();
+}
+
+void AutoreleasePool::dump()
+{
+    log("autorelease pool: %s, number of managed objects %d", _name.c_str(), static_cast<int>(_managedObjectArray.size()));
+    for (const auto& obj : _managedObjectArray)
+        log("%20p%20u", static_cast<void*>(obj), obj->getReferenceCount());
+}
+
+PoolManager* PoolManager::s_singleInstance = nullptr;
+
+PoolManager* PoolManager::getInstance()
+{
+    if (s_singleInstance == nullptr)
+    {
+        s_singleInstance = new (std::nothrow) PoolManager();
+        // The default pool, current whenever no other pool is pushed.
+        new AutoreleasePool("cocos2d autorelease pool");
+    }
+    return s_singleInstance;
+}
+
+void PoolManager::destroyInstance()
+{
+    delete s_singleInstance;
+    s_singleInstance = nullptr;
+}
+
+PoolManager::PoolManager()
+{
+    _releasePoolStack.reserve(10);
+}
+
+PoolManager::~PoolManager()
+{
+    while (!_releasePoolStack.empty())
+    {
+        AutoreleasePool* pool = _releasePoolStack.back();
+        delete pool; // pops itself
+    }
+}
+
+AutoreleasePool* PoolManager::getCurrentPool() const
+{
+    return _releasePoolStack.back();
+}
+
+bool PoolManager::isObjectInPools(Ref* obj) const
+{
+    for (const auto& pool : _releasePoolStack)
+    {
+        if (pool->contains(obj))
+            return true;
+    }
+    return false;
+}
+
+void PoolManager::push(AutoreleasePool* pool)
+{
+    _releasePoolStack.push_back(pool);
+}
+
+void PoolManager::pop()
+{
+    if (!_releasePoolStack.empty())
+        _releasePoolStack.pop_back();
+}
+
+NS_CC_END

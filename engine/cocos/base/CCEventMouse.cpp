@@ -1,0 +1,67 @@
+#include "base/CCEventMouse.h"
+#include "base/CCDirector.h"
+
+NS_CC_BEGIN
+
+EventMouse::EventMouse(MouseEventType mouseEventCode)
+: Event(Type::MOUSE)
+, _mouseEventType(mouseEventCode)
+, _mouseButton(MouseButton::BUTTON_UNSET)
+, _x(0.0f)
+, _y(0.0f)
+, _scrollX(0.0f)
+, _scrollY(0.0f)
+, _startPointCaptured(false)
+{
+}
+
+void EventMouse::setCursorPosition(float x, float y)
+{
+    _x = x;
+    _y = y;
+    _prevPoint = _point;
+    _point.x = x;
+    _point.y = y;
+    if (!_startPointCaptured)
+    {
+        _startPoint = _point;
+        _startPointCaptured = true;
+    }
+}
+
+Vec2 EventMouse::getLocation() const
+{
+    return _point;
+}
+
+Vec2 EventMouse::getPreviousLocation() const
+{
+    return _prevPoint;
+}
+
+Vec2 EventMouse::getStartLocation() const
+{
+    return _startPoint;
+}
+
+Vec2 EventMouse::getDelta() const
+{
+    return getLocation() - getPreviousLocation();
+}
+
+Vec2 EventMouse::getLocationInView() const
+{
+    return Director::getInstance()->convertToUI(_point);
+}
+
+Vec2 EventMouse::getPreviousLocationInView() const
+{
+    return Director::getInstance()->convertToUI(_prevPoint);
+}
+
+Vec2 EventMouse::getStartLocationInView() const
+{
+    return Director::getInstance()->convertToUI(_startPoint);
+}
+
+NS_CC_END

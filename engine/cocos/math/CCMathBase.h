@@ -1,0 +1,26 @@
+#ifndef __CCMATHBASE_H__
+#define __CCMATHBASE_H__
+
+#include <math.h>
+#include <string.h>
+#include <float.h>
+#include "platform/CCPlatformMacros.h"
+
+#define NS_CC_MATH_BEGIN namespace cocos2d {
+#define NS_CC_MATH_END }
+#define USING_NS_CC_MATH using namespace cocos2d
+
+#define MATH_DEG_TO_RAD(x) ((x) * 0.0174532925f)
+#define MATH_RAD_TO_DEG(x) ((x) * 57.29577951f)
+#define MATH_FLOAT_SMALL 1.0e-37f
+#define MATH_TOLERANCE 2e-37f
+#define MATH_PIOVER2 1.57079632679489661923f
+#define MATH_PIOVER4 0.785398163397448309616f
+#define MATH_PIX2 6.28318530717958647693f
+#define MATH_EPSILON 0.000001f
+#define MATH_CLAMP(x, lo, hi) ((x < lo) ? lo : ((x > hi) ? hi : x))
+#ifndef M_1_PI
+#define M_1_PI 0.31830988618379067154
+#endif
+
+#endif
