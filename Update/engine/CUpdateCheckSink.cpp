@@ -1,6 +1,7 @@
 #include "CUpdateCheckSink.h"
 
 #include "CMD5Checksum.h"
+#include "CProfileSection.h"
 #include "CString.h"
 #include "UpdatePaths.h"
 
@@ -90,6 +91,13 @@ bool CUpdateCheckSink::CompareManifest() {
   m_eState = StateCompared;
 
   const UINT count = GetPrivateProfileIntW(L"UPDATECONFIG", L"FileCount", 0, manifest);
+  // Both sections are read once; looking each key up with its own profile
+  // call would read the whole manifest again for every entry.
+  CProfileSection names, checksums;
+  if (count > 0) {
+    names.Load(manifest, L"FILENAME");
+    checksums.Load(manifest, L"FILECHECKSUM");
+  }
   CMD5Checksum checksum;
   int listed = 0;
   for (UINT j = 0; j < count; ++j) {
@@ -97,8 +105,8 @@ bool CUpdateCheckSink::CompareManifest() {
     AfxFormatBuffer(key, 32, L"FileIndex%d", static_cast<int>(j));
     wchar_t name[kUpdatePathSize];
     wchar_t expected[64];
-    GetPrivateProfileStringW(L"FILENAME", key, L"", name, kUpdatePathSize, manifest);
-    GetPrivateProfileStringW(L"FILECHECKSUM", key, L"", expected, 64, manifest);
+    AfxFormatBuffer(name, kUpdatePathSize, L"%s", names.Get(key));
+    AfxFormatBuffer(expected, 64, L"%s", checksums.Get(key));
     // A name that would reach outside the installation is never fetched.
     if (!IsSafeRelativeName(name)) continue;
     wchar_t local[kUpdatePathSize];

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Benchmarks of the update engine against reference tools, measured in the
+# same run on the same data, printed as times and ratios (engine / reference;
+# below 1 means the engine is faster):
+#   1. a 200 MB download from nginx on loopback against curl, raw and with
+#      nginx limit_rate 50m
+#   2. GetFileMD5 of a 500 MB file against md5sum
+#   3. CompareManifest over an up-to-date 10,000-file installation: files per
+#      second, and against md5sum over the same files
+# Usage: bash scripts/bench.sh   (BENCH_BUILD_DIR=dir picks another win32 build)
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+bash scripts/setup.sh || exit 1
+build=${BENCH_BUILD_DIR:-$root/build/win32}
+if [ ! -f "$build/build.ninja" ]; then
+  if [ "$build" = "$root/build/win32" ]; then
+    cmake --preset win32 >/dev/null || exit 1
+  else
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+      -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
+  fi
+fi
+cmake --build "$build" --target update_bench || { echo "bench: build failed" >&2; exit 1; }
+
+. scripts/lib/wine-env.sh
+work="$build/bench-update"
+peers="$work/peers"
+bindir="$build/bin/bench/update_bench"
+exe="$bindir/update_bench.exe"
+mkdir -p "$work"
+
+cleanup() {
+  bash tests/support/peers/peers.sh stop "$peers" >/dev/null 2>&1
+  wine_env_stop
+  rm -rf "$peers/www/files/bench-200m.bin" "$work/md5-500m.bin" "$bindir/inst" "$work/Bench.ini"
+}
+trap cleanup EXIT
+
+winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
+now() { date +%s.%N; }
+calc() { python3 -c "print(format($1, '.3f'))"; }
+field() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p"; }
+
+bash tests/support/peers/peers.sh start "$peers" >/dev/null || exit 1
+port=$(sed -n 's/^nginx=//p' "$peers/peers.ini")
+head -c 200M /dev/urandom >"$peers/www/files/bench-200m.bin"
+size=$(stat -c %s "$peers/www/files/bench-200m.bin")
+wine_env_start "$build" >/dev/null || exit 1
+# The engine as on the target systems: ANSI code page 936.
+engine() { LC_ALL=zh_CN.UTF-8 wine "$exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+echo "== download of 200 MB from nginx on 127.0.0.1 (best of 2 each)"
+for kind in raw limit_rate; do
+  path=/files/bench-200m.bin
+  [ $kind = limit_rate ] && path=/slow/bench-200m.bin
+  url="http://127.0.0.1:$port$path"
+  best_curl=999999; best_engine=999999
+  for round in 1 2; do
+    t=$(curl -s -o /dev/null -w '%{time_total}' "$url")
+    best_curl=$(python3 -c "print(min($best_curl, $t))")
+    out=$(engine download "$url")
+    got=$(echo "$out" | field bytes)
+    [ "$got" = "$size" ] || { echo "bench: engine download got '$got' of $size bytes: $out" >&2; exit 1; }
+    t=$(echo "$out" | field seconds)
+    best_engine=$(python3 -c "print(min($best_engine, $t))")
+  done
+  echo "  $kind: engine $(calc "$best_engine") s ($(calc "$size / 1048576 / $best_engine") MB/s)," \
+       "curl $(calc "$best_curl") s ($(calc "$size / 1048576 / $best_curl") MB/s)," \
+       "ratio $(calc "$best_engine / $best_curl")"
+done
+
+echo "== MD5 of a 500 MB file"
+head -c 500M /dev/urandom >"$work/md5-500m.bin"
+cat "$work/md5-500m.bin" >/dev/null
+t0=$(now); ref=$(md5sum "$work/md5-500m.bin" | cut -d' ' -f1); t1=$(now)
+out=$(engine md5 "$(winpath "$work/md5-500m.bin")")
+[ "$(echo "$out" | field digest)" = "$ref" ] || { echo "bench: digests differ: $out vs $ref" >&2; exit 1; }
+engine=$(echo "$out" | field seconds)
+echo "  engine $(calc "$engine") s ($(calc "500 / $engine") MB/s), md5sum $(calc "$t1 - $t0") s," \
+     "ratio $(calc "$engine / ($t1 - $t0)")"
+
+echo "== CompareManifest over an up-to-date installation of 10,000 files"
+python3 - "$bindir" "$work/Bench.ini" <<'PY'
+import hashlib, os, random, sys
+bindir, manifest = sys.argv[1], sys.argv[2]
+random.seed(7)
+names, sums = [], []
+for i in range(10000):
+    name = "inst/d%02d/f%05d.bin" % (i % 100, i)
+    data = random.randbytes(random.randint(512, 16384))
+    path = os.path.join(bindir, name)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+    names.append(name); sums.append(hashlib.md5(data).hexdigest())
+with open(manifest, "w", newline="\r\n") as f:
+    f.write("[UPDATECONFIG]\nFileCount=%d\nUPDATENETADDR=http://127.0.0.1/\n[FILENAME]\n" % len(names))
+    f.writelines("FileIndex%d=%s\n" % (i, n) for i, n in enumerate(names))
+    f.write("[FILECHECKSUM]\n")
+    f.writelines("FileIndex%d=%s\n" % (i, s) for i, s in enumerate(sums))
+PY
+t0=$(now); (cd "$bindir" && find inst -type f -print0 | xargs -0 md5sum >/dev/null); t1=$(now)
+out=$(engine compare "$(winpath "$work/Bench.ini")")
+[ "$(echo "$out" | field differs)" = 0 ] || { echo "bench: the installation did not compare equal: $out" >&2; exit 1; }
+engine=$(echo "$out" | field seconds)
+echo "  engine $(calc "$engine") s ($(calc "10000 / $engine") files/s), md5sum $(calc "$t1 - $t0") s" \
+     "($(calc "10000 / ($t1 - $t0)") files/s), ratio $(calc "$engine / ($t1 - $t0)")"
