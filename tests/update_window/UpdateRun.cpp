@@ -1,0 +1,189 @@
+#include "UpdateRun.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#ifndef UPDATE_PEERS_DIR
+#error "UPDATE_PEERS_DIR names the peers fixture's folder"
+#endif
+
+namespace {
+
+std::wstring Widen(const char* s) {
+  std::wstring out;
+  for (; *s != 0; ++s) out += static_cast<wchar_t>(*s);
+  return out;
+}
+
+// A Unix path as Wine's Z: drive sees it.
+std::wstring WindowsPath(const char* unixPath) {
+  std::wstring path = L"Z:" + Widen(unixPath);
+  for (auto& c : path)
+    if (c == L'/') c = L'\\';
+  return path;
+}
+
+}  // namespace
+
+std::wstring TestProgramFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+CPeers CPeers::Read() {
+  CPeers peers;
+  std::wstring dir = WindowsPath(UPDATE_PEERS_DIR);
+  std::wstring ini = dir + L"\\peers.ini";
+  peers.nPort = GetPrivateProfileIntW(L"peers", L"nginx", 0, ini.c_str());
+  wchar_t root[MAX_PATH] = {};
+  GetPrivateProfileStringW(L"peers", L"root", L"", root, MAX_PATH, ini.c_str());
+  peers.strRoot = root;
+  peers.strAccessLog = dir + L"\\logs\\nginx-access.log";
+  return peers;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  size_t slash = path.find_last_of(L'\\');
+  if (slash != std::wstring::npos) MakeFolders(path.substr(0, slash));
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::string ReadBytes(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::string();
+  std::string bytes;
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+bool FileExists(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool FolderExists(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+void RemoveTree(const std::wstring& path) {
+  if (!FolderExists(path)) return;
+  std::vector<wchar_t> from(path.begin(), path.end());
+  from.push_back(0);
+  from.push_back(0);
+  SHFILEOPSTRUCTW op = {};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.data();
+  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+  SHFileOperationW(&op);
+}
+
+void MakeFolders(const std::wstring& path) {
+  SHCreateDirectoryExW(nullptr, path.c_str(), nullptr);
+}
+
+std::string Filler(size_t size, unsigned seed) {
+  std::string bytes(size, '\0');
+  unsigned state = seed * 2654435761u + 1;
+  for (size_t i = 0; i < size; ++i) {
+    state = state * 1103515245u + 12345u;
+    bytes[i] = static_cast<char>(state >> 16);
+  }
+  return bytes;
+}
+
+CUpdateRun::CUpdateRun(const std::wstring& name) {
+  wchar_t cwd[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, cwd);
+  m_strFolder = std::wstring(cwd) + L"\\runs\\" + name;
+  RemoveTree(m_strFolder);
+  MakeFolders(m_strFolder);
+  std::wstring bin = TestProgramFolder();
+  CopyFileW((bin + L"\\Update.exe").c_str(), (m_strFolder + L"\\Update.exe").c_str(), FALSE);
+  CopyFileW((bin + L"\\game.exe").c_str(), (m_strFolder + L"\\game.exe").c_str(), FALSE);
+}
+
+namespace {
+
+struct CFindWindow {
+  DWORD pid;
+  LPCWSTR className;
+  HWND found;
+};
+
+BOOL CALLBACK FindWindowOf(HWND hWnd, LPARAM lParam) {
+  CFindWindow* find = reinterpret_cast<CFindWindow*>(lParam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hWnd, &pid);
+  wchar_t name[64] = {};
+  GetClassNameW(hWnd, name, 64);
+  if (pid == find->pid && IsWindowVisible(hWnd) && lstrcmpiW(name, find->className) == 0) {
+    find->found = hWnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND FindProcessWindow(DWORD pid, LPCWSTR className) {
+  CFindWindow find = {pid, className, nullptr};
+  EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
+CRunResult CUpdateRun::Run(const std::wstring& arguments, DWORD timeoutMs,
+                           std::function<void(DWORD pid, DWORD elapsedMs)> watch) {
+  CRunResult result;
+  std::wstring exe = m_strFolder + L"\\Update.exe";
+  std::wstring line = L"\"" + exe + L"\"";
+  if (!arguments.empty()) line += L" " + arguments;
+  std::vector<wchar_t> commandLine(line.begin(), line.end());
+  commandLine.push_back(0);
+  STARTUPINFOW si = {};
+  si.cb = sizeof(si);
+  PROCESS_INFORMATION pi = {};
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, m_strFolder.c_str(), &si,
+                      &pi)) {
+    return result;
+  }
+  DWORD start = GetTickCount();
+  for (;;) {
+    DWORD elapsed = GetTickCount() - start;
+    if (FindProcessWindow(pi.dwProcessId, L"#32770") != nullptr) result.bSawDialog = true;
+    if (FindProcessWindow(pi.dwProcessId, L"TolmGame") != nullptr) result.bSawFrame = true;
+    if (watch) watch(pi.dwProcessId, elapsed);
+    if (WaitForSingleObject(pi.hProcess, 20) == WAIT_OBJECT_0) {
+      result.bExited = true;
+      break;
+    }
+    if (elapsed > timeoutMs) {
+      TerminateProcess(pi.hProcess, 1);
+      WaitForSingleObject(pi.hProcess, 5000);
+      break;
+    }
+  }
+  result.dwSeconds = (GetTickCount() - start) / 1000;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return result;
+}
+
+std::string CUpdateRun::WaitForGame(DWORD waitMs) const {
+  std::wstring record = m_strFolder + L"\\game-started.txt";
+  DWORD start = GetTickCount();
+  while (!FileExists(record) && GetTickCount() - start < waitMs) Sleep(50);
+  return ReadBytes(record);
+}
