@@ -1,0 +1,327 @@
+#include "platform/CCSystemFont.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include "platform/CCFileUtils.h"
+
+#define STBTT_STATIC
+#define STB_TRUETYPE_IMPLEMENTATION
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#endif
+#include "stb_truetype.h"
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+NS_CC_BEGIN
+
+struct SystemFont::Face
+{
+    std::vector<unsigned char> bytes;
+    stbtt_fontinfo info;
+    float unitsPerEm;
+    int ascent, descent, lineGap;
+};
+
+namespace {
+
+enum class Family
+{
+    Sans,
+    SansBold,
+    Mono,
+    Serif,
+    Cjk
+};
+
+std::string lower(const std::string& s)
+{
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool contains(const std::string& s, const char* part)
+{
+    return s.find(part) != std::string::npos;
+}
+
+Family familyOf(const std::string& fontName)
+{
+    std::string n = lower(fontName);
+    if (contains(n, "mono") || contains(n, "courier") || contains(n, "consol") || contains(n, "menlo"))
+        return Family::Mono;
+    if (contains(n, "times") || contains(n, "georgia") || n == "serif" || contains(n, "dejavu serif"))
+        return Family::Serif;
+    if (contains(n, "arial") || contains(n, "helvetica") || contains(n, "verdana") || contains(n, "tahoma")
+        || contains(n, "dejavu") || contains(n, "sans-serif") || n == "sans")
+        return contains(n, "bold") ? Family::SansBold : Family::Sans;
+    // CJK names (SimSun, SimHei, Microsoft YaHei, 宋体, 黑体 ...) and every unknown name
+    return Family::Cjk;
+}
+
+const char* fileOf(Family f)
+{
+    switch (f)
+    {
+    case Family::Sans: return "dejavu/DejaVuSans.ttf";
+    case Family::SansBold: return "dejavu/DejaVuSans-Bold.ttf";
+    case Family::Mono: return "dejavu/DejaVuSansMono.ttf";
+    case Family::Serif: return "dejavu/DejaVuSerif.ttf";
+    case Family::Cjk: break;
+    }
+    return "wqy/wqy-zenhei.ttc";
+}
+
+bool fileExists(const std::string& path)
+{
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    std::fclose(f);
+    return true;
+}
+
+std::string systemFile(Family f)
+{
+    std::vector<std::string> dirs;
+#ifdef _WIN32
+    // The Debian fonts are reachable through Wine's drive Z:.
+    dirs.push_back("Z:/usr/share/fonts/truetype/");
+#endif
+    dirs.push_back("/usr/share/fonts/truetype/");
+    for (const std::string& d : dirs)
+    {
+        std::string p = d + fileOf(f);
+        if (fileExists(p)) return p;
+    }
+#ifdef _WIN32
+    if (const char* windir = std::getenv("WINDIR"))
+    {
+        static const char* const windowsFonts[] = {"msyh.ttc", "simhei.ttf", "simsun.ttc", "arial.ttf"};
+        for (const char* name : windowsFonts)
+        {
+            std::string p = std::string(windir) + "/Fonts/" + name;
+            if (fileExists(p)) return p;
+        }
+    }
+#endif
+    return f == Family::Cjk ? std::string() : systemFile(Family::Cjk);
+}
+
+bool isFontFileName(const std::string& name)
+{
+    std::string n = lower(name);
+    auto endsWith = [&n](const char* ext) {
+        size_t len = std::char_traits<char>::length(ext);
+        return n.size() > len && n.compare(n.size() - len, len, ext) == 0;
+    };
+    return endsWith(".ttf") || endsWith(".ttc") || endsWith(".otf");
+}
+
+bool isBreakSpace(char32_t c)
+{
+    return c == U' ' || c == U'\t';
+}
+
+} // namespace
+
+SystemFont::SystemFont() : _fallback(nullptr) {}
+
+SystemFont::~SystemFont() {}
+
+std::string SystemFont::fileForName(const std::string& fontName)
+{
+    if (isFontFileName(fontName))
+    {
+        std::string full = FileUtils::getInstance()->fullPathForFilename(fontName);
+        if (!full.empty()) return full;
+    }
+    return systemFile(familyOf(fontName));
+}
+
+std::unique_ptr<SystemFont> SystemFont::load(const std::string& file)
+{
+    std::unique_ptr<SystemFont> font(new SystemFont());
+    font->_file = file;
+    std::unique_ptr<Face> face(new Face());
+    FILE* f = std::fopen(file.c_str(), "rb");
+    if (!f) return nullptr;
+    unsigned char chunk[65536];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0) face->bytes.insert(face->bytes.end(), chunk, chunk + n);
+    std::fclose(f);
+    if (face->bytes.size() < 12) return nullptr;
+    int offset = stbtt_GetFontOffsetForIndex(face->bytes.data(), 0);
+    if (offset < 0 || static_cast<size_t>(offset) >= face->bytes.size()) return nullptr;
+    if (!stbtt_InitFont(&face->info, face->bytes.data(), offset)) return nullptr;
+    stbtt_GetFontVMetrics(&face->info, &face->ascent, &face->descent, &face->lineGap);
+    // the em size: the scale that maps one em to one pixel, inverted
+    float scale = stbtt_ScaleForMappingEmToPixels(&face->info, 1.0f);
+    if (!(scale > 0)) return nullptr;
+    face->unitsPerEm = 1.0f / scale;
+    font->_face = std::move(face);
+    return font;
+}
+
+SystemFont* SystemFont::forName(const std::string& fontName)
+{
+    static std::map<std::string, std::unique_ptr<SystemFont>> loaded;
+    static std::map<std::string, SystemFont*> byName;
+
+    auto known = byName.find(fontName);
+    if (known != byName.end()) return known->second;
+
+    auto get = [](const std::string& file) -> SystemFont* {
+        if (file.empty()) return nullptr;
+        auto it = loaded.find(file);
+        if (it != loaded.end()) return it->second.get();
+        std::unique_ptr<SystemFont> font = load(file);
+        SystemFont* raw = font.get();
+        loaded[file] = std::move(font); // a file that failed to load stays null
+        return raw;
+    };
+
+    std::string cjkFile = systemFile(Family::Cjk);
+    SystemFont* font = get(fileForName(fontName));
+    SystemFont* cjk = get(cjkFile);
+    if (!font) font = cjk;
+    if (font && font != cjk && !font->_fallback) font->_fallback = cjk;
+    byName[fontName] = font;
+    return font;
+}
+
+const SystemFont::Face* SystemFont::faceFor(char32_t ch, int& glyph) const
+{
+    glyph = stbtt_FindGlyphIndex(&_face->info, static_cast<int>(ch));
+    if (glyph == 0 && _fallback)
+    {
+        int other = stbtt_FindGlyphIndex(&_fallback->_face->info, static_cast<int>(ch));
+        if (other != 0)
+        {
+            glyph = other;
+            return _fallback->_face.get();
+        }
+    }
+    return _face.get();
+}
+
+float SystemFont::advance(char32_t ch, char32_t next, float fontSize) const
+{
+    int glyph;
+    const Face* face = faceFor(ch, glyph);
+    int adv = 0, lsb = 0;
+    stbtt_GetGlyphHMetrics(&face->info, glyph, &adv, &lsb);
+    float units = static_cast<float>(adv);
+    if (next)
+    {
+        int nextGlyph;
+        if (faceFor(next, nextGlyph) == face)
+            units += static_cast<float>(stbtt_GetGlyphKernAdvance(&face->info, glyph, nextGlyph));
+    }
+    return units * fontSize / face->unitsPerEm;
+}
+
+float SystemFont::measure(const std::u32string& text, float fontSize) const
+{
+    float width = 0;
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        if (text[i] == U'\n' || text[i] == U'\r') continue;
+        width += advance(text[i], i + 1 < text.size() ? text[i + 1] : 0, fontSize);
+    }
+    return width;
+}
+
+float SystemFont::lineHeight(float fontSize) const
+{
+    return static_cast<float>(_face->ascent - _face->descent + _face->lineGap) * fontSize / _face->unitsPerEm;
+}
+
+float SystemFont::ascent(float fontSize) const
+{
+    return static_cast<float>(_face->ascent) * fontSize / _face->unitsPerEm;
+}
+
+std::vector<SystemFont::Line> SystemFont::layout(const std::u32string& text, float fontSize, float maxWidth) const
+{
+    std::vector<Line> lines;
+    std::u32string current;
+    size_t lastSpace = std::u32string::npos;
+    auto finish = [&]() {
+        lines.push_back(Line{current, measure(current, fontSize)});
+        current.clear();
+        lastSpace = std::u32string::npos;
+    };
+    for (char32_t c : text)
+    {
+        if (c == U'\r') continue;
+        if (c == U'\n')
+        {
+            finish();
+            continue;
+        }
+        if (maxWidth > 0 && !current.empty() && !isBreakSpace(c) && measure(current + c, fontSize) > maxWidth)
+        {
+            if (lastSpace != std::u32string::npos)
+            {
+                std::u32string rest = current.substr(lastSpace + 1);
+                current.erase(lastSpace);
+                finish();
+                current = rest;
+            }
+            else finish();
+        }
+        if (isBreakSpace(c)) lastSpace = current.size();
+        current += c;
+    }
+    if (!current.empty() || lines.empty() || text.back() == U'\n') finish();
+    return lines;
+}
+
+void SystemFont::drawLine(const std::u32string& line, float fontSize, unsigned char* pixels, int width, int height,
+                          float x, float baseline) const
+{
+    float pen = x;
+    for (size_t i = 0; i < line.size(); ++i)
+    {
+        int glyph;
+        const Face* face = faceFor(line[i], glyph);
+        float scale = fontSize / face->unitsPerEm;
+        int x0, y0, x1, y1;
+        stbtt_GetGlyphBitmapBox(&face->info, glyph, scale, scale, &x0, &y0, &x1, &y1);
+        int gw = x1 - x0, gh = y1 - y0;
+        if (gw > 0 && gh > 0 && gw < 4096 && gh < 4096)
+        {
+            std::vector<unsigned char> glyphPixels(static_cast<size_t>(gw) * gh);
+            stbtt_MakeGlyphBitmap(&face->info, glyphPixels.data(), gw, gh, gw, scale, scale, glyph);
+            int ox = static_cast<int>(std::floor(pen)) + x0;
+            int oy = static_cast<int>(std::floor(baseline)) + y0;
+            for (int gy = 0; gy < gh; ++gy)
+            {
+                int py = oy + gy;
+                if (py < 0 || py >= height) continue;
+                for (int gx = 0; gx < gw; ++gx)
+                {
+                    int px = ox + gx;
+                    if (px < 0 || px >= width) continue;
+                    unsigned char& dst = pixels[static_cast<size_t>(py) * width + px];
+                    dst = static_cast<unsigned char>(std::min(255, dst + glyphPixels[static_cast<size_t>(gy) * gw + gx]));
+                }
+            }
+        }
+        pen += advance(line[i], i + 1 < line.size() ? line[i + 1] : 0, fontSize);
+    }
+}
+
+NS_CC_END

@@ -1,0 +1,27 @@
+#include "renderer/CCCustomCommand.h"
+
+NS_CC_BEGIN
+
+CustomCommand::CustomCommand()
+{
+    _type = Type::CUSTOM_COMMAND;
+}
+
+CustomCommand::~CustomCommand() {}
+
+void CustomCommand::init(float globalZOrder, const Mat4& modelViewTransform, uint32_t flags)
+{
+    RenderCommand::init(globalZOrder, modelViewTransform, flags);
+}
+
+void CustomCommand::init(float globalZOrder)
+{
+    _globalOrder = globalZOrder;
+}
+
+void CustomCommand::execute()
+{
+    if (func) func();
+}
+
+NS_CC_END
