@@ -88,7 +88,12 @@ void CDownLoadManager::LoadFileList() {
 
 void CDownLoadManager::StartHead(bool resume) {
   if (m_List.empty() || !m_pSink) return;
-  m_pSink->BeginFile(m_szBaseUrl, m_List.front(), resume);
+  if (!m_pSink->BeginFile(m_szBaseUrl, m_List.front(), resume)) {
+    // Nothing will report back on a file that could not even be started.
+    m_bFailed = true;
+    if (m_pFrame) m_pFrame->OnDownLoadFailed(m_List.front());
+    return;
+  }
   if (m_pFrame) m_pFrame->SetCurrentFile(m_List.front());
 }
 

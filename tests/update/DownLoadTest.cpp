@@ -192,7 +192,9 @@ TEST_F(DownLoadTest, SinkMayStartAgainFromInsideItsErrorCall) {
   peer.AddConnection({P::ReadRequest(), P::Send(Ok("second try"))});
   int tries = 0;
   sink.onEnd = [&] {
-    if (++tries == 1) EXPECT_TRUE(download.Start(Url(L"/again", peer).c_str(), &sink, 0));
+    if (++tries == 1) {
+      EXPECT_TRUE(download.Start(Url(L"/again", peer).c_str(), &sink, 0));
+    }
   };
   ASSERT_TRUE(download.Start(Url(L"/first", peer).c_str(), &sink, 0));
   ASSERT_TRUE(PumpUntil([&] { return sink.events.back() == "status 2"; }));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CMD5Checksum.h"
+#include "CProfileSection.h"
 #include "CUpdateCheckSink.h"
 #include "ScriptedPeer.h"
 #include "UpdatePaths.h"
@@ -135,6 +136,23 @@ TEST_F(ManifestTest, ManifestCopyThatCannotBeCreatedEndsTheCheckWithOne) {
   ASSERT_TRUE(PumpUntil([&] { return !owner.results.empty(); }));
   EXPECT_EQ(std::vector<int>{1}, owner.results);
   EXPECT_EQ(CUpdateCheckSink::StateFailed, sink.GetState());
+}
+
+TEST(ProfileSectionTest, GivesWhatTheSingleKeyProfileCallGives) {
+  const std::wstring ini = ModuleFile(L"section-test.ini");
+  ASSERT_TRUE(WriteBytes(ini, "[FILENAME]\r\nFileIndex0=plain.dll\r\n  fileindex1 =  spaced.dll  \r\n"
+                              "FileIndex2=\"quoted name.dll\"\r\nFileIndex3='single'\r\nFileIndex4=\"half\r\n"
+                              "FileIndex0=second.dll\r\nFileIndex5=\r\nnot a key line\r\n[OTHER]\r\nFileIndex6=x\r\n"));
+  CProfileSection section;
+  ASSERT_TRUE(section.Load(ini.c_str(), L"FILENAME"));
+  for (const wchar_t* key : {L"FileIndex0", L"FILEINDEX1", L"FileIndex2", L"FileIndex3", L"FileIndex4",
+                             L"FileIndex5", L"FileIndex6", L"Missing"}) {
+    wchar_t expected[260];
+    GetPrivateProfileStringW(L"FILENAME", key, L"", expected, 260, ini.c_str());
+    EXPECT_STREQ(expected, section.Get(key)) << key;
+  }
+  EXPECT_FALSE(section.Load(ini.c_str(), L"NOSUCH"));
+  DeleteFileW(ini.c_str());
 }
 
 }  // namespace
