@@ -21,6 +21,8 @@ void AfxDeleteTempMaps() {
   // Temporary wrappers never own their handles: let go of them first.
   AfxThreadState* state = AfxGetThreadState();
   for (auto& entry : state->tempWnds) entry.second->m_hWnd = nullptr;
+  for (auto& wnd : state->retiredWnds) wnd->m_hWnd = nullptr;
+  state->retiredWnds.clear();
   for (auto& entry : state->tempDCs) entry.second->Detach();
   for (auto& entry : state->tempGdi) entry.second->Detach();
   for (auto& entry : state->tempMenus) entry.second->Detach();

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class CWnd;
 class CDC;
@@ -22,6 +23,7 @@ struct AfxThreadState {
   HMENU hTrackingMenu = nullptr;
 
   std::unordered_map<HWND, std::unique_ptr<CWnd>> tempWnds;
+  std::vector<std::unique_ptr<CWnd>> retiredWnds;
   std::unordered_map<HDC, std::unique_ptr<CDC>> tempDCs;
   std::unordered_map<HGDIOBJ, std::unique_ptr<CGdiObject>> tempGdi;
   std::unordered_map<HMENU, std::unique_ptr<CMenu>> tempMenus;

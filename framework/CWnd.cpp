@@ -126,6 +126,20 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
   return temp.get();
 }
 
+CWnd* CWnd::FromHandleOfKind(HWND hWnd, bool (*isKind)(CWnd*), CWnd* (*make)()) {
+  if (!hWnd) return nullptr;
+  CWnd* pWnd = FromHandlePermanent(hWnd);
+  if (pWnd && isKind(pWnd)) return pWnd;
+  AfxThreadState* state = AfxGetThreadState();
+  auto& temp = state->tempWnds[hWnd];
+  if (temp && isKind(temp.get())) return temp.get();
+  // A wrapper of another kind may still be in use until the next idle time.
+  if (temp) state->retiredWnds.push_back(std::move(temp));
+  temp.reset(make());
+  temp->m_hWnd = hWnd;
+  return temp.get();
+}
+
 void CWnd::BindHandle(HWND hWnd) {
   m_hWnd = hWnd;
   SetPropW(hWnd, kObjectProp, this);

@@ -49,6 +49,12 @@ public:
   // The bound object, or else a temporary one that lives until the message
   // loop next goes idle (do not keep it). Null only for a null handle.
   static CWnd* FromHandle(HWND hWnd);
+  // As FromHandle, typed: the bound object when it is a T, else a temporary T.
+  template <class T>
+  static T* FromHandleAs(HWND hWnd) {
+    return static_cast<T*>(FromHandleOfKind(
+        hWnd, [](CWnd* p) { return dynamic_cast<T*>(p) != nullptr; }, []() -> CWnd* { return new T(); }));
+  }
   static CWnd* GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
   static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
   static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
@@ -200,6 +206,7 @@ protected:
 
 private:
   friend struct CWndAccess;
+  static CWnd* FromHandleOfKind(HWND hWnd, bool (*isKind)(CWnd*), CWnd* (*make)());
   void BindHandle(HWND hWnd);
   void UnbindHandle();
   void SubclassHandle(HWND hWnd);
