@@ -7,7 +7,6 @@
 
 #include "CDC.h"
 #include "CWnd.h"
-#include "MessagePump.h"
 
 namespace {
 
@@ -71,7 +70,7 @@ struct Family {
   CParentWnd parent;
   CChildButton child;
   Family(DWORD buttonStyle = BS_PUSHBUTTON) {
-    parent.CreateEx(0, nullptr, L"parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr, 0);
+    parent.CreateEx(0, nullptr, L"parent", WS_POPUP, CRect(0, 0, 200, 100), nullptr, 0);
     child.Create(L"BUTTON", L"press", WS_VISIBLE | buttonStyle, CRect(10, 10, 90, 40), &parent, 300);
   }
 };
@@ -125,9 +124,12 @@ TEST(Reflection, ControlColourBrushComesFromTheChild) {
 
 TEST(Reflection, OwnerDrawItemsAreDrawnByTheChild) {
   Family f(BS_OWNERDRAW);
-  f.child.Invalidate();
-  f.child.UpdateWindow();
-  EXPECT_TRUE(testwin::PumpUntil([&] { return f.child.drawItems > 0; }, 2000));
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  f.child.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem), PRF_CLIENT);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(f.child.drawItems, 1);
 }
 
 TEST(Reflection, PreTranslateWalksFromTheChildToTheStopWindow) {
