@@ -12,6 +12,8 @@
 #include "ScriptedPeer.h"
 #include "UpdateTestSupport.h"
 
+#include <wininet.h>
+
 namespace {
 
 using P = ScriptedPeer;
@@ -49,6 +51,40 @@ TEST(UnknownBaseTest, VersionTestAndInterfaceAnswers) {
   EXPECT_EQ(static_cast<void*>(own), download.QueryInterface(IID_IUnknownBase, UNKNOWN_BASE_VERSION));
   EXPECT_EQ(nullptr, download.QueryInterface(IID_IDownLoadSink, UNKNOWN_BASE_VERSION));
   EXPECT_EQ(nullptr, download.QueryInterface(IID_IWEBSocketSink, 0x01010201));
+}
+
+TEST(UnknownBaseTest, InterfaceIdentifiers) {
+  auto text = [](const GUID& g) {
+    wchar_t buf[40];
+    StringFromGUID2(g, buf, 40);
+    return std::wstring(buf);
+  };
+  EXPECT_EQ(L"{1F5215BC-695E-48FC-987E-DFFDB39FBF62}", text(IID_IUnknownBase));
+  EXPECT_EQ(L"{09843E16-0F5F-4997-B923-DBF10005BB46}", text(IID_IWEBSocketSink));
+  EXPECT_EQ(L"{B98886A0-3B99-401D-9BF9-5604A8597B76}", text(IID_IDownLoadSink));
+}
+
+TEST(CrackUrlTest, DefaultPortHostAndPathWithItsQuery) {
+  CDownLoad download;
+  EXPECT_EQ(INTERNET_SCHEME_HTTP, download.CrackUrl(L"http://h/a/b.dll?x=17"));
+  EXPECT_EQ(80, download.GetPort());
+  EXPECT_STREQ(L"h", download.GetHostName());
+  EXPECT_STREQ(L"/a/b.dll?x=17", download.GetUrlPath());
+  EXPECT_EQ(INTERNET_SCHEME_HTTP, download.CrackUrl(L"http://127.0.0.1:8080/p?x=1?x=2"));
+  EXPECT_EQ(8080, download.GetPort());
+  EXPECT_STREQ(L"/p?x=1?x=2", download.GetUrlPath());
+  EXPECT_EQ(INTERNET_SCHEME_FTP, download.CrackUrl(L"ftp://h/f"));
+  EXPECT_EQ(21, download.GetPort());
+}
+
+TEST_F(DownLoadTest, OverlongUrlIsCutNotOverrun) {
+  // 300 characters of path: the request URL is cut at 255 characters.
+  peer.AddConnection({P::ReadRequest(), P::Send(Ok("cut"))});
+  ASSERT_TRUE(Fetch(L"/" + std::wstring(300, L'p')));
+  const std::string request = peer.Received().at(0);
+  const std::string prefix = "http://127.0.0.1:" + std::to_string(peer.Port());
+  EXPECT_EQ("GET /" + std::string(255 - prefix.size() - 1, 'p') + " HTTP/1.1", request.substr(0, request.find("\r\n")));
+  EXPECT_EQ("cut", sink.body);
 }
 
 TEST_F(DownLoadTest, RequestIsByteForByteWithTheCacheBuster) {
