@@ -1,0 +1,254 @@
+// System-font labels, char-map labels, the text field and the input method.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "2d/CCLabelAtlas.h"
+#include "2d/CCTextFieldTTF.h"
+#include "base/CCIMEDispatcher.h"
+#include "cocos2d.h"
+#include "media_fixture.h"
+#include "platform/CCSystemFont.h"
+
+USING_NS_CC;
+
+namespace {
+
+using MediaText = MediaTest;
+
+float widthOf(const std::string& text, const std::string& font = "Arial", float size = 20)
+{
+    Label* label = Label::createWithSystemFont(text, font, size);
+    return label ? label->getContentSize().width : -1;
+}
+
+TEST_F(MediaText, FontNamesResolveToFilesWithAFallback)
+{
+    EXPECT_NE(std::string::npos, SystemFont::fileForName("Arial").find("DejaVuSans.ttf"));
+    EXPECT_NE(std::string::npos, SystemFont::fileForName("Courier New").find("DejaVuSansMono"));
+    EXPECT_NE(std::string::npos, SystemFont::fileForName("\xE5\xBE\xAE\xE8\xBD\xAF\xE9\x9B\x85\xE9\xBB\x91").find("wqy-zenhei"));
+    EXPECT_NE(std::string::npos, SystemFont::fileForName("Some Unknown Face").find("wqy-zenhei"));
+    ASSERT_NE(nullptr, SystemFont::forName("Some Unknown Face"));
+}
+
+TEST_F(MediaText, WiderTextMeasuresWider)
+{
+    float one = widthOf("W");
+    float three = widthOf("WWW");
+    EXPECT_GT(one, 5);
+    EXPECT_GT(three, one * 2.5f);
+    EXPECT_GT(widthOf("WWW"), widthOf("iii"));
+    EXPECT_GT(widthOf("abc", "Arial", 40), widthOf("abc", "Arial", 20) * 1.8f);
+    EXPECT_EQ(0, widthOf(""));
+
+    Label* label = Label::createWithSystemFont("Hello", "Arial", 24);
+    ASSERT_NE(nullptr, label);
+    EXPECT_EQ("Hello", label->getString());
+    float height = label->getContentSize().height;
+    EXPECT_GT(height, 24 * 0.9f);
+    EXPECT_LT(height, 24 * 1.6f);
+    label->setString("Hello, world");
+    EXPECT_GT(label->getContentSize().width, widthOf("Hello", "Arial", 24));
+    label->setSystemFontSize(12);
+    EXPECT_LT(label->getContentSize().height, height);
+}
+
+TEST_F(MediaText, ChineseTextIsMeasuredWithTheCjkFont)
+{
+    const std::string zhong = "\xE4\xB8\xAD";
+    float one = widthOf(zhong, "Arial", 20);
+    EXPECT_GT(one, 15); // a full-width glyph, not an empty box
+    EXPECT_NEAR(widthOf(zhong + zhong + zhong, "Arial", 20), one * 3, 1.5f);
+    EXPECT_GT(widthOf(zhong, "SimHei", 20), 15);
+}
+
+TEST_F(MediaText, DimensionsWrapLinesWithinTheWidth)
+{
+    const std::string text = "one two three four five six seven";
+    Label* single = Label::createWithSystemFont(text, "Arial", 20);
+    Label* wrapped = Label::createWithSystemFont(text, "Arial", 20, Size(100, 0));
+    ASSERT_TRUE(single && wrapped);
+    EXPECT_EQ(1, single->getStringNumLines());
+    EXPECT_GT(wrapped->getStringNumLines(), 2);
+    EXPECT_EQ(100, wrapped->getContentSize().width);
+    EXPECT_NEAR(wrapped->getContentSize().height,
+                single->getContentSize().height * static_cast<float>(wrapped->getStringNumLines()), 2);
+
+    wrapped->setDimensions(100, 30);
+    EXPECT_EQ(Size(100, 30), wrapped->getContentSize());
+
+    // CJK text has no spaces and breaks between characters
+    std::string zh;
+    for (int i = 0; i < 12; ++i) zh += "\xE4\xB8\xAD";
+    Label* cjk = Label::createWithSystemFont(zh, "Arial", 20, Size(100, 0));
+    ASSERT_NE(nullptr, cjk);
+    EXPECT_GE(cjk->getStringNumLines(), 3);
+
+    Label* lines = Label::createWithSystemFont("a\nb\nc", "Arial", 20);
+    EXPECT_EQ(3, lines->getStringNumLines());
+}
+
+TEST_F(MediaText, LabelKeepsColourAlignmentAndEffects)
+{
+    Label* label = Label::createWithSystemFont("x", "Arial", 20, Size::ZERO, TextHAlignment::CENTER);
+    ASSERT_NE(nullptr, label);
+    EXPECT_EQ(TextHAlignment::CENTER, label->getHorizontalAlignment());
+    EXPECT_EQ(TextVAlignment::TOP, label->getVerticalAlignment());
+    label->setTextColor(Color4B(10, 20, 30, 255));
+    EXPECT_EQ(Color4B(10, 20, 30, 255), label->getTextColor());
+    label->enableOutline(Color4B::RED, 2);
+    EXPECT_EQ(LabelEffect::OUTLINE, label->getLabelEffectType());
+    EXPECT_FLOAT_EQ(2, label->getOutlineSize());
+    label->enableShadow();
+    EXPECT_TRUE(label->isShadowEnabled());
+    label->disableEffect();
+    EXPECT_FALSE(label->isShadowEnabled());
+    EXPECT_EQ(LabelEffect::NORMAL, label->getLabelEffectType());
+}
+
+TEST_F(MediaText, CharMapLabelSizesAndItsThreeForms)
+{
+    // glyphs "0" .. "9" and ":" in one row, 10 x 16 each
+    put("digits.png", media_test::solidPng(110, 16, media_test::PNG_RGBA));
+    LabelAtlas* atlas = LabelAtlas::create("1234", "digits.png", 10, 16, '0');
+    ASSERT_NE(nullptr, atlas);
+    EXPECT_EQ(Size(40, 16), atlas->getContentSize());
+    EXPECT_EQ("1234", atlas->getString());
+    atlas->setString("12:345");
+    EXPECT_EQ(Size(60, 16), atlas->getContentSize());
+    EXPECT_EQ(6, atlas->getQuadsToDraw());
+
+    put("digits.plist", R"(<plist><dict>
+        <key>version</key><integer>1</integer>
+        <key>textureFilename</key><string>digits.png</string>
+        <key>itemWidth</key><integer>10</integer>
+        <key>itemHeight</key><integer>16</integer>
+        <key>firstChar</key><integer>48</integer>
+    </dict></plist>)");
+    LabelAtlas* fromFnt = LabelAtlas::create("99", "digits.plist");
+    ASSERT_NE(nullptr, fromFnt);
+    EXPECT_EQ(Size(20, 16), fromFnt->getContentSize());
+
+    LabelAtlas* empty = LabelAtlas::create();
+    ASSERT_NE(nullptr, empty);
+    ASSERT_TRUE(empty->initWithString("7", "digits.png", 10, 16, '0'));
+    EXPECT_EQ(Size(10, 16), empty->getContentSize());
+
+    EXPECT_EQ(nullptr, LabelAtlas::create("1", "missing.png", 10, 16, '0'));
+    EXPECT_EQ(nullptr, LabelAtlas::create("1", "digits.png", 0, 16, '0')); // no tile size
+    EXPECT_EQ(nullptr, LabelAtlas::create("1", "missing.plist"));
+}
+
+// Records the hooks and refuses what it is told to.
+class RecordingDelegate : public TextFieldDelegate
+{
+public:
+    bool onTextFieldAttachWithIME(TextFieldTTF*) override
+    {
+        calls.push_back("attach");
+        return refuseAttach;
+    }
+    bool onTextFieldDetachWithIME(TextFieldTTF*) override
+    {
+        calls.push_back("detach");
+        return false;
+    }
+    bool onTextFieldInsertText(TextFieldTTF*, const char* text, size_t len) override
+    {
+        calls.push_back("insert:" + std::string(text, len));
+        return std::string(text, len) == "x";
+    }
+    bool onTextFieldDeleteBackward(TextFieldTTF*, const char* text, size_t len) override
+    {
+        calls.push_back("delete:" + std::string(text, len));
+        return refuseDelete;
+    }
+
+    std::vector<std::string> calls;
+    bool refuseAttach = false;
+    bool refuseDelete = false;
+};
+
+TEST_F(MediaText, TextFieldTakesTextFromTheInputMethod)
+{
+    IMEDispatcher* ime = IMEDispatcher::sharedDispatcher();
+    TextFieldTTF* field = TextFieldTTF::textFieldWithPlaceHolder("type here", "Arial", 20);
+    ASSERT_NE(nullptr, field);
+    RecordingDelegate delegate;
+    field->setDelegate(&delegate);
+    EXPECT_EQ("", field->getString());
+    EXPECT_EQ("type here", field->getPlaceHolder());
+
+    ime->dispatchInsertText("lost", 4); // nobody attached
+    EXPECT_EQ("", field->getString());
+
+    delegate.refuseAttach = true;
+    EXPECT_FALSE(field->attachWithIME());
+    delegate.refuseAttach = false;
+    ASSERT_TRUE(field->attachWithIME());
+    EXPECT_TRUE(ime->isAnyDelegateAttachedWithIME());
+    EXPECT_TRUE(ime->isKeyboardShown());
+
+    ime->dispatchInsertText("ab", 2);
+    ime->dispatchInsertText("x", 1); // vetoed by the delegate
+    ime->dispatchInsertText("\xE4\xB8\xAD", 3);
+    EXPECT_EQ("ab\xE4\xB8\xAD", field->getString());
+    EXPECT_EQ(3u, field->getCharCount());
+
+    ime->dispatchDeleteBackward(); // the whole three-byte character
+    EXPECT_EQ("ab", field->getString());
+    delegate.refuseDelete = true;
+    ime->dispatchDeleteBackward();
+    EXPECT_EQ("ab", field->getString());
+    delegate.refuseDelete = false;
+
+    ime->dispatchInsertText("c\n", 2); // a new line ends the input
+    EXPECT_EQ("abc", field->getString());
+    EXPECT_FALSE(ime->isAnyDelegateAttachedWithIME());
+    EXPECT_FALSE(ime->isKeyboardShown());
+
+    std::vector<std::string> expected = {"attach", "attach", "insert:ab", "insert:x", "insert:\xE4\xB8\xAD",
+                                         "delete:\xE4\xB8\xAD", "delete:b", "insert:c", "insert:\n", "detach"};
+    EXPECT_EQ(expected, delegate.calls);
+    field->setDelegate(nullptr);
+}
+
+TEST_F(MediaText, SecureEntryShowsOneBulletPerByte)
+{
+    TextFieldTTF* field = TextFieldTTF::textFieldWithPlaceHolder("", "Arial", 20);
+    ASSERT_NE(nullptr, field);
+    field->setSecureTextEntry(true);
+    EXPECT_TRUE(field->isSecureTextEntry());
+    field->setString("pw1");
+    EXPECT_EQ("pw1", field->getString());
+    float secureWidth = field->getContentSize().width;
+    field->setPasswordTextStyle("*");
+    EXPECT_NE(secureWidth, field->getContentSize().width);
+    EXPECT_NEAR(widthOf("***", "Arial", 20), field->getContentSize().width, 0.5f);
+}
+
+TEST_F(MediaText, AttachingAnotherFieldHandsTheInputMethodOver)
+{
+    IMEDispatcher* ime = IMEDispatcher::sharedDispatcher();
+    TextFieldTTF* first = TextFieldTTF::textFieldWithPlaceHolder("", "Arial", 20);
+    TextFieldTTF* second = TextFieldTTF::textFieldWithPlaceHolder("", "Arial", 20);
+    ASSERT_TRUE(first && second);
+    first->retain();
+    ASSERT_TRUE(first->attachWithIME());
+    ASSERT_TRUE(second->attachWithIME());
+    EXPECT_FALSE(first->isAttachWithIME());
+    EXPECT_TRUE(second->isAttachWithIME());
+    ime->dispatchInsertText("z", 1);
+    EXPECT_EQ("", first->getString());
+    EXPECT_EQ("z", second->getString());
+    EXPECT_TRUE(second->detachWithIME());
+
+    ASSERT_TRUE(first->attachWithIME());
+    first->release();
+    frames(1, 0.0f); // the pool lets go of it: destroyed while attached
+    EXPECT_FALSE(ime->isAnyDelegateAttachedWithIME());
+    ime->dispatchInsertText("safe", 4);
+}
+
+} // namespace
