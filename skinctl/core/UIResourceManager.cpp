@@ -1,0 +1,47 @@
+#include "UIResourceManager.h"
+
+#include "UIDialog.h"
+
+CUIResourceManager* CUIResourceManager::m_pUIResourceManager = nullptr;
+
+CUIResourceManager::CUIResourceManager() {
+  if (m_pUIResourceManager == nullptr) m_pUIResourceManager = this;
+}
+
+CUIResourceManager::~CUIResourceManager() {
+  if (m_pUIResourceManager == this) m_pUIResourceManager = nullptr;
+}
+
+CUIResourceManager* CUIResourceManager::GetInstance() { return m_pUIResourceManager; }
+
+CFont& CUIResourceManager::GetDefaultFont() { return m_DefaultFont; }
+
+void CUIResourceManager::SetUIResource(const _UIRenderInfo& info) {
+  CUIRenderManager* render = CUIRenderManager::GetInstance();
+  if (render) render->SetUIRenderInfo(info);
+
+  // Created once, never re-created; a failure leaves it empty.
+  if (m_DefaultFont.GetSafeHandle() == nullptr) {
+    m_DefaultFont.CreateFontW(-12, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_STROKE_PRECIS,
+                              CLIP_STROKE_PRECIS, ANTIALIASED_QUALITY, VARIABLE_PITCH, L"\u5B8B\u4F53");
+  }
+
+  // The shared records, always in this order: edit, dialog, combo box, list
+  // control, hyperlink, menu. (The scroll bar's record never changes.)
+  CUIDialog::m_UIAttribute.Initialization(render);
+
+  ::EnumThreadWindows(::GetCurrentThreadId(), EnumWindowsProc, reinterpret_cast<LPARAM>(render));
+}
+
+BOOL CALLBACK CUIResourceManager::EnumWindowsProc(HWND hWnd, LPARAM lParam) {
+  ::EnumChildWindows(hWnd, EnumWindowsProc, lParam);
+  ::RedrawWindow(hWnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
+  return TRUE;
+}
+
+HFONT SkinDefaultFont() {
+  CUIResourceManager* resources = CUIResourceManager::GetInstance();
+  if (resources == nullptr) return nullptr;
+  return static_cast<HFONT>(resources->GetDefaultFont().GetSafeHandle());
+}

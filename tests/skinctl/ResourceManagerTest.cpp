@@ -1,0 +1,201 @@
+// Applying a scheme: the registered instance, the default font made once,
+// the scheme handed to the render manager, the shared records re-initialised,
+// and every window of the thread repainted - children before parents.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "UIDialog.h"
+#include "UIResourceManager.h"
+
+namespace {
+
+std::vector<std::wstring> g_painted;
+
+LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_PAINT) {
+    wchar_t name[32] = {};
+    GetWindowTextW(hwnd, name, 32);
+    g_painted.push_back(name);
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    EndPaint(hwnd, &ps);
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+struct ThreadArgs {
+  HWND* out;
+  HANDLE ready, done;
+};
+
+// A window on a thread of its own, kept until the test is done.
+DWORD WINAPI OtherThread(LPVOID p) {
+  ThreadArgs* a = static_cast<ThreadArgs*>(p);
+  *a->out = CreateWindowExW(0, L"SkinRepaintProbe", L"theirs", WS_POPUP | WS_VISIBLE, 300, 10, 100, 100, nullptr,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+  MSG m;
+  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+  SetEvent(a->ready);
+  WaitForSingleObject(a->done, 10000);
+  DestroyWindow(*a->out);
+  return 0;
+}
+
+class RepaintTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = RecordingProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"SkinRepaintProbe";
+    RegisterClassW(&wc);
+  }
+  // Shown without activation: Wine without a window manager takes seconds to
+  // hand activation on when an active window goes.
+  void TearDown() override {
+    for (HWND w : tops) DestroyWindow(w);
+  }
+  HWND Make(const wchar_t* name, HWND parent, int x, int y, int w, int h) {
+    const DWORD style = parent ? WS_CHILD | WS_VISIBLE : WS_POPUP;
+    HWND hwnd = CreateWindowExW(0, L"SkinRepaintProbe", name, style, x, y, w, h, parent, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    if (!parent) {
+      ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+      tops.push_back(hwnd);
+    }
+    return hwnd;
+  }
+  static void Settle() {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+  }
+  static int IndexOf(const std::wstring& name) {
+    for (size_t i = 0; i < g_painted.size(); ++i)
+      if (g_painted[i] == name) return static_cast<int>(i);
+    return -1;
+  }
+  std::vector<HWND> tops;
+};
+
+TEST(ResourceRegistration, FirstInstanceWinsAndOnlyItClearsTheStatic) {
+  ASSERT_EQ(CUIResourceManager::GetInstance(), nullptr);
+  {
+    CUIResourceManager first;
+    {
+      CUIResourceManager second;
+      EXPECT_EQ(CUIResourceManager::GetInstance(), &first);
+    }
+    EXPECT_EQ(CUIResourceManager::GetInstance(), &first);
+  }
+  EXPECT_EQ(CUIResourceManager::GetInstance(), nullptr);
+}
+
+TEST(ResourceScheme, CreatesTheDefaultFontOnceAndHandsTheSchemeOn) {
+  CUIRenderManager render;
+  CUIResourceManager resources;
+  EXPECT_EQ(resources.GetDefaultFont().GetSafeHandle(), nullptr);
+  EXPECT_EQ(SkinDefaultFont(), nullptr);
+
+  _UIRenderInfo scheme;
+  scheme.hue = 30;
+  scheme.saturation = 0.25;
+  scheme.brightness = -0.5;
+  resources.SetUIResource(scheme);
+  HGDIOBJ font = resources.GetDefaultFont().GetSafeHandle();
+  ASSERT_NE(font, nullptr);
+  EXPECT_EQ(SkinDefaultFont(), font);
+  EXPECT_EQ(render.GetUIRenderInfo().hue, 30);
+  EXPECT_EQ(render.GetUIRenderInfo().saturation, 0.25);
+  EXPECT_EQ(render.GetUIRenderInfo().brightness, -0.5);
+
+  LOGFONTW lf = {};
+  ASSERT_EQ(GetObjectW(font, sizeof lf, &lf), static_cast<int>(sizeof lf));
+  EXPECT_EQ(lf.lfHeight, -12);
+  EXPECT_EQ(lf.lfWeight, FW_DONTCARE);
+  EXPECT_EQ(lf.lfCharSet, ANSI_CHARSET);
+  EXPECT_EQ(lf.lfOutPrecision, OUT_STROKE_PRECIS);
+  EXPECT_EQ(lf.lfClipPrecision, CLIP_STROKE_PRECIS);
+  EXPECT_EQ(lf.lfQuality, ANTIALIASED_QUALITY);
+  EXPECT_EQ(lf.lfPitchAndFamily, VARIABLE_PITCH);
+  EXPECT_STREQ(lf.lfFaceName, L"\u5B8B\u4F53");
+
+  scheme.hue = 203;
+  resources.SetUIResource(scheme);
+  EXPECT_EQ(resources.GetDefaultFont().GetSafeHandle(), font);  // not re-created
+  EXPECT_EQ(render.GetUIRenderInfo().hue, 203);
+}
+
+TEST(ResourceScheme, ReinitialisesTheDialogRecordEvenWithoutARenderManager) {
+  ASSERT_EQ(CUIRenderManager::GetInstance(), nullptr);
+  CUIResourceManager resources;
+  CUIDialog::m_UIAttribute.m_crBackground = 0;
+  CUIDialog::m_UIAttribute.m_brBackground.DeleteObject();
+  resources.SetUIResource(_UIRenderInfo());
+  const CUIDialogAttr& attr = CUIDialog::m_UIAttribute;
+  EXPECT_EQ(attr.m_crTitle, RGB(0, 0, 0));
+  EXPECT_EQ(attr.m_crTitleHalo, RGB(200, 200, 200));
+  EXPECT_EQ(attr.m_crBackground, RGB(250, 250, 250));
+  EXPECT_EQ(attr.m_crControlText, RGB(10, 10, 10));
+  ASSERT_NE(attr.m_brBackground.GetSafeHandle(), nullptr);
+  LOGBRUSH lb = {};
+  GetObjectW(attr.m_brBackground.GetSafeHandle(), sizeof lb, &lb);
+  EXPECT_EQ(lb.lbColor, RGB(250, 250, 250));
+  EXPECT_NE(resources.GetDefaultFont().GetSafeHandle(), nullptr);
+}
+
+TEST(DialogRecord, MeasuresTheLibrarysFrameAndButtonsWhenLoaded) {
+  const CUIDialogAttr& attr = CUIDialog::m_UIAttribute;
+  EXPECT_EQ(attr.m_nButtonWidth, 23);
+  EXPECT_EQ(attr.m_nButtonHeight, 23);
+  EXPECT_EQ(attr.m_nCaptionHeight, 34);
+  EXPECT_EQ(attr.m_EncircleInfo.nTop, 34);
+  EXPECT_EQ(attr.m_EncircleInfo.nBottom, 37);
+  EXPECT_EQ(attr.m_EncircleInfo.nLeft, 1);
+  EXPECT_EQ(attr.m_EncircleInfo.nRight, 1);
+}
+
+TEST_F(RepaintTest, RepaintsEveryWindowOfTheThreadChildrenFirstBeforeReturning) {
+  HWND top = Make(L"top", nullptr, 10, 10, 200, 150);
+  HWND a = Make(L"a", top, 0, 0, 80, 60);
+  Make(L"a1", a, 5, 5, 30, 30);
+  Make(L"b", top, 90, 0, 80, 60);
+  HWND other = Make(L"other", nullptr, 250, 10, 100, 100);
+  ASSERT_TRUE(top && a && other);
+  Settle();
+  g_painted.clear();
+
+  CUIResourceManager resources;
+  resources.SetUIResource(_UIRenderInfo());
+  // Synchronous: everything was painted before SetUIResource returned.
+  for (const wchar_t* name : {L"top", L"a", L"a1", L"b", L"other"}) EXPECT_GE(IndexOf(name), 0) << name;
+  EXPECT_LT(IndexOf(L"a1"), IndexOf(L"a"));
+  EXPECT_LT(IndexOf(L"a"), IndexOf(L"top"));
+  EXPECT_LT(IndexOf(L"b"), IndexOf(L"top"));
+}
+
+TEST_F(RepaintTest, WindowsOfOtherThreadsAreLeftAlone) {
+  HWND mine = Make(L"mine", nullptr, 10, 10, 100, 100);
+  Settle();
+  HWND theirs = nullptr;
+  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  ThreadArgs args = {&theirs, ready, done};
+  HANDLE thread = CreateThread(nullptr, 0, OtherThread, &args, 0, nullptr);
+  WaitForSingleObject(ready, 10000);
+  g_painted.clear();
+  CUIResourceManager resources;
+  resources.SetUIResource(_UIRenderInfo());
+  EXPECT_GE(IndexOf(L"mine"), 0);
+  EXPECT_EQ(IndexOf(L"theirs"), -1);
+  SetEvent(done);
+  WaitForSingleObject(thread, 10000);
+  CloseHandle(thread);
+  CloseHandle(ready);
+  CloseHandle(done);
+  (void)mine;
+}
+
+}  // namespace
