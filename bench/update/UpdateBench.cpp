@@ -1,9 +1,12 @@
-// Measures the engine where its speed matters and prints one line per run:
+// The engine from the command line. Measurements, one line per run
+// ("<what> seconds=<s> ..." for scripts/bench.sh):
 //   update_bench download URL     fetch URL with CDownLoad (body discarded)
 //   update_bench md5 PATH         GetFileMD5 of PATH
 //   update_bench compare MANIFEST CompareManifest of MANIFEST against the
 //                                 installation beside this program
-// Output: "<what> seconds=<s> bytes=<n> ..." for scripts/bench.sh.
+// and a whole update run that tells what it does (used by the demo):
+//   update_bench run MANIFEST_URL check the manifest, fetch what differs into
+//                                 place beside this program
 #include <winsock2.h>
 #include <windows.h>
 
@@ -11,6 +14,7 @@
 #include <wchar.h>
 
 #include "CDownLoad.h"
+#include "CDownLoadManager.h"
 #include "CMD5Checksum.h"
 #include "CUpdateCheckSink.h"
 #include "UpdatePaths.h"
@@ -22,6 +26,16 @@ double Now() {
   QueryPerformanceFrequency(&f);
   QueryPerformanceCounter(&c);
   return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+// Runs this thread's messages until done() holds.
+template <class Done>
+void Pump(Done done) {
+  MSG msg;
+  while (!done() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
 }
 
 class CountingSink : public IDownLoadSink {
@@ -52,11 +66,7 @@ int Download(LPCWSTR url) {
   CDownLoad download;
   const double start = Now();
   if (!download.Start(url, &sink, 0)) return 1;
-  MSG msg;
-  while (!sink.done && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  Pump([&] { return sink.done; });
   const double seconds = Now() - start;
   printf("download seconds=%.3f bytes=%llu failed=%d\n", seconds, sink.bytes, sink.failed ? 1 : 0);
   return sink.failed ? 1 : 0;
@@ -93,11 +103,58 @@ int Compare(LPCWSTR manifest) {
   return 0;
 }
 
+// The check's owner and the manager's frame of a run, printing each step.
+class VerboseRun : public IUpdateCheckOwner, public IUpdateFrame {
+public:
+  void EndCheck(int result) override {
+    checked = result;
+    printf("check: ended with %d (%s)\n", result, result == 2 ? "files to fetch" : "nothing to fetch");
+  }
+  void SetCurrentFile(LPCWSTR name) override { printf("manager: fetching %ls\n", name); }
+  void RunGame() override {
+    done = true;
+    printf("manager: every file in place, the game would start now\n");
+  }
+  HWND GetRedrawTarget() override { return nullptr; }
+  void OnDownLoadFailed(LPCWSTR name) override {
+    done = true;
+    printf("manager: gave up on %ls\n", name);
+  }
+  int checked = 0;
+  bool done = false;
+};
+
+int Run(LPCWSTR url) {
+  printf("module directory: %ls\n", GetModuleDirectory());
+  printf("check: fetching the manifest %ls\n", url);
+  VerboseRun run;
+  CUpdateCheckSink check;
+  check.SetOwner(&run);
+  check.Start(url);
+  Pump([&] { return run.checked != 0; });
+  printf("check: %u manifest bytes received\n", check.GetReceived());
+  if (run.checked != 2) return 0;
+
+  CWnd frame;
+  frame.CreateEx(0, AfxRegisterWndClass(0), L"frame", WS_POPUP, CRect(0, 0, 1, 1), nullptr, 0);
+  CDownLoadManager manager;
+  manager.CreateManager(&frame);
+  manager.SetFrame(&run);
+  manager.LoadFileList();
+  printf("manager: %d files listed, from %ls\n", manager.GetTotal(), manager.GetBaseUrl());
+  for (const CString& name : manager.GetList()) printf("  %ls\n", static_cast<LPCWSTR>(name));
+  manager.StartDownLoad();
+  const DWORD start = GetTickCount();
+  Pump([&] { return run.done; });
+  printf("manager: %d notices in %lu ms\n", manager.GetDone(), GetTickCount() - start);
+  return manager.IsFailed() ? 1 : 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) {
-    fprintf(stderr, "usage: update_bench download URL | md5 PATH | compare MANIFEST\n");
+    fprintf(stderr, "usage: update_bench download URL | md5 PATH | compare MANIFEST | run MANIFEST_URL\n");
     return 2;
   }
   WSADATA data;
@@ -106,6 +163,7 @@ int wmain(int argc, wchar_t** argv) {
   if (wcscmp(argv[1], L"download") == 0) rc = Download(argv[2]);
   if (wcscmp(argv[1], L"md5") == 0) rc = Md5(argv[2]);
   if (wcscmp(argv[1], L"compare") == 0) rc = Compare(argv[2]);
+  if (wcscmp(argv[1], L"run") == 0) rc = Run(argv[2]);
   WSACleanup();
   return rc;
 }
