@@ -1,0 +1,261 @@
+// The scroll view, the nine-slice sprite, the slider and the edit box.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/CCIMEDispatcher.h"
+#include "cocos2d.h"
+#include "extensions/cocos-ext.h"
+#include "media_fixture.h"
+#include "ui/UIEditBox/UIEditBox.h"
+#include "ui/UIScale9Sprite.h"
+
+USING_NS_CC;
+USING_NS_CC_EXT;
+
+namespace {
+
+class MediaUi : public MediaTest
+{
+protected:
+    // Window coordinates have y going down from the top of the 640-high window.
+    void touch(int phase, float x, float y)
+    {
+        intptr_t id = 1;
+        float xs[] = {x};
+        float ys[] = {640 - y};
+        if (phase == 0) view->handleTouchesBegin(1, &id, xs, ys);
+        else if (phase == 1) view->handleTouchesMove(1, &id, xs, ys);
+        else view->handleTouchesEnd(1, &id, xs, ys);
+    }
+};
+
+class ScrollRecorder : public ScrollViewDelegate
+{
+public:
+    void scrollViewDidScroll(ScrollView*) override { events.push_back("scroll"); }
+    void scrollViewEndedScroll(ScrollView*) override { events.push_back("ended"); }
+    void scrollViewDidZoom(ScrollView*) override { events.push_back("zoom"); }
+    std::vector<std::string> events;
+};
+
+TEST_F(MediaUi, ScrollViewAnimatesItsContentOffset)
+{
+    ScrollView* view = ScrollView::create(Size(200, 300));
+    ASSERT_NE(nullptr, view);
+    EXPECT_EQ(ScrollView::Direction::BOTH, view->getDirection());
+    EXPECT_EQ(-1, static_cast<int>(ScrollView::Direction::NONE));
+    view->setContentSize(Size(600, 300));
+    EXPECT_EQ(Size(600, 300), view->getContentSize());
+    EXPECT_EQ(Size(200, 300), view->getViewSize());
+    EXPECT_EQ(Vec2(-400, 0), view->minContainerOffset());
+    scene->addChild(view);
+    ScrollRecorder recorder;
+    view->setDelegate(&recorder);
+
+    view->setContentOffset(Vec2(-50, 0));
+    EXPECT_EQ(Vec2(-50, 0), view->getContentOffset());
+    EXPECT_EQ(std::vector<std::string>{"scroll"}, recorder.events);
+    recorder.events.clear();
+
+    view->setContentOffset(Vec2(-200, 0), true);
+    frames(1, 0.075f); // the frame the animation starts in
+    EXPECT_EQ(Vec2(-50, 0), view->getContentOffset());
+    frames(1, 0.075f);
+    EXPECT_NEAR(-125, view->getContentOffset().x, 0.01f); // half way after half the 0.15 s
+    frames(1, 0.075f);
+    EXPECT_EQ(Vec2(-200, 0), view->getContentOffset());
+    ASSERT_GE(recorder.events.size(), 2u);
+    EXPECT_EQ("ended", recorder.events.back());
+    EXPECT_EQ("scroll", recorder.events[recorder.events.size() - 2]);
+
+    view->setBounceable(false);
+    view->setContentOffset(Vec2(-1000, 50));
+    EXPECT_EQ(Vec2(-400, 0), view->getContentOffset()); // held inside without bounce
+    view->setDelegate(nullptr);
+}
+
+TEST_F(MediaUi, DraggingMovesTheContentAndAFlickDecelerates)
+{
+    ScrollView* view = ScrollView::create(Size(200, 300));
+    ASSERT_NE(nullptr, view);
+    view->setContentSize(Size(200, 900));
+    view->setDirection(ScrollView::Direction::VERTICAL);
+    view->setPosition(100, 100);
+    view->setContentOffset(view->minContainerOffset());
+    scene->addChild(view);
+    Node* cell = Node::create();
+    view->addChild(cell);
+    EXPECT_EQ(view->getContainer(), cell->getParent()); // children go into the container
+
+    float start = view->getContentOffset().y;
+    touch(0, 200, 200);
+    EXPECT_TRUE(view->isDragging());
+    touch(1, 200, 205); // under the drag threshold
+    EXPECT_FLOAT_EQ(start, view->getContentOffset().y);
+    touch(1, 200, 220);
+    touch(1, 200, 260);
+    EXPECT_FLOAT_EQ(start + 40, view->getContentOffset().y);
+    EXPECT_FLOAT_EQ(view->getContentOffset().x, 0); // vertical only
+    touch(2, 200, 260);
+    EXPECT_FALSE(view->isDragging());
+
+    float released = view->getContentOffset().y;
+    frames(2, 1.0f / 60);
+    float afterOne = view->getContentOffset().y;
+    EXPECT_GT(afterOne, released); // keeps moving
+    frames(200, 1.0f / 60);
+    float settled = view->getContentOffset().y;
+    frames(5, 1.0f / 60);
+    EXPECT_FLOAT_EQ(settled, view->getContentOffset().y);
+    EXPECT_LE(settled, view->maxContainerOffset().y);
+
+    // a touch outside the view is not taken
+    touch(0, 10, 10);
+    EXPECT_FALSE(view->isDragging());
+    touch(2, 10, 10);
+}
+
+TEST_F(MediaUi, NineSliceKeepsCornersAndStretchesTheCentre)
+{
+    put("panel.png", media_test::solidPng(40, 20, media_test::PNG_RGBA));
+    ui::Scale9Sprite* s9 = ui::Scale9Sprite::create(Rect(20, 10, 1, 1), "panel.png");
+    ASSERT_NE(nullptr, s9);
+    EXPECT_EQ(Size(40, 20), s9->getOriginalSize());
+    EXPECT_EQ(Rect(20, 10, 1, 1), s9->getCapInsets());
+    EXPECT_FLOAT_EQ(20, s9->getInsetLeft());
+    EXPECT_FLOAT_EQ(19, s9->getInsetRight());
+
+    s9->setPreferredSize(Size(200, 20));
+    EXPECT_EQ(Size(200, 20), s9->getPreferredSize());
+    EXPECT_EQ(Size(200, 20), s9->getContentSize());
+    const std::vector<V3F_C4B_T2F_Quad>& q = s9->getSliceQuads();
+    ASSERT_EQ(9u, q.size());
+    // bottom row: left cap 20 wide, centre 161, right cap 19
+    EXPECT_FLOAT_EQ(20, q[0].br.vertices.x - q[0].bl.vertices.x);
+    EXPECT_FLOAT_EQ(161, q[1].br.vertices.x - q[1].bl.vertices.x);
+    EXPECT_FLOAT_EQ(19, q[2].br.vertices.x - q[2].bl.vertices.x);
+    EXPECT_FLOAT_EQ(200, q[8].tr.vertices.x);
+    EXPECT_FLOAT_EQ(20, q[8].tr.vertices.y);
+    // the centre column shows one texel column
+    EXPECT_NEAR(1.0f / 40, q[4].br.texCoords.u - q[4].bl.texCoords.u, 1e-6);
+
+    ui::Scale9Sprite* whole = ui::Scale9Sprite::create("panel.png");
+    ASSERT_NE(nullptr, whole);
+    EXPECT_EQ(Size(40, 20), whole->getContentSize());
+    whole->setContentSize(Size(20, 10)); // smaller than both caps: they shrink
+    EXPECT_FLOAT_EQ(20, whole->getSliceQuads()[2].br.vertices.x);
+
+    ui::Scale9Sprite* part = ui::Scale9Sprite::create("panel.png", Rect(0, 0, 20, 20));
+    ASSERT_NE(nullptr, part);
+    EXPECT_EQ(Size(20, 20), part->getOriginalSize());
+    EXPECT_EQ(nullptr, ui::Scale9Sprite::create("missing.png"));
+    EXPECT_NE(nullptr, ui::Scale9Sprite::create());
+}
+
+class SliderTarget : public Ref
+{
+public:
+    void changed(Ref* sender, Control::EventType type)
+    {
+        values.push_back(static_cast<ControlSlider*>(sender)->getValue());
+        EXPECT_EQ(Control::EventType::VALUE_CHANGED, type);
+    }
+    std::vector<float> values;
+};
+
+TEST_F(MediaUi, SliderClampsItsValueAndReportsChanges)
+{
+    put("track.png", media_test::solidPng(100, 10, media_test::PNG_RGBA));
+    put("knob.png", media_test::solidPng(10, 10, media_test::PNG_RGBA));
+    ControlSlider* slider = ControlSlider::create("track.png", "track.png", "knob.png");
+    ASSERT_NE(nullptr, slider);
+    EXPECT_FLOAT_EQ(0, slider->getMinimumValue());
+    EXPECT_FLOAT_EQ(1, slider->getMaximumValue());
+    SliderTarget target;
+    slider->addTargetWithActionForControlEvents(&target, cccontrol_selector(SliderTarget::changed),
+                                                Control::EventType::VALUE_CHANGED);
+    slider->setValue(0.5f);
+    slider->setValue(7);
+    slider->setValue(-3);
+    EXPECT_EQ((std::vector<float>{0.5f, 1.0f, 0.0f}), target.values);
+    EXPECT_FLOAT_EQ(0, slider->getThumbSprite()->getPositionX());
+
+    slider->setMaximumValue(10);
+    slider->setValue(5);
+    EXPECT_FLOAT_EQ(50, slider->getThumbSprite()->getPositionX()); // half the 100-point track
+    EXPECT_FLOAT_EQ(50, slider->getProgressSprite()->getContentSize().width);
+
+    // dragging: the allowed range holds the value in
+    slider->setAnchorPoint(Vec2::ZERO);
+    slider->setPosition(100, 100);
+    scene->addChild(slider);
+    slider->setMaximumAllowedValue(8);
+    touch(0, 105, 105);
+    touch(1, 190, 105); // 90 % of the track = 9, above the allowed 8
+    touch(2, 190, 105);
+    EXPECT_FLOAT_EQ(8, slider->getValue());
+
+    slider->setMinimumValue(20); // above the maximum: the maximum moves up
+    EXPECT_FLOAT_EQ(21, slider->getMaximumValue());
+    EXPECT_FLOAT_EQ(20, slider->getValue());
+    slider->removeTargetWithActionForControlEvent(&target, cccontrol_selector(SliderTarget::changed),
+                                                  Control::EventType::VALUE_CHANGED);
+    size_t count = target.values.size();
+    slider->setValue(20.5f);
+    EXPECT_EQ(count, target.values.size());
+}
+
+class EditRecorder : public ui::EditBoxDelegate
+{
+public:
+    void editBoxEditingDidBegin(ui::EditBox*) override { events.push_back("begin"); }
+    void editBoxTextChanged(ui::EditBox*, const std::string& text) override { events.push_back("text:" + text); }
+    void editBoxReturn(ui::EditBox*) override { events.push_back("return"); }
+    void editBoxEditingDidEndWithAction(ui::EditBox*, EditBoxEndAction) override { events.push_back("end"); }
+    std::vector<std::string> events;
+};
+
+TEST_F(MediaUi, EditBoxTypesThroughTheInputMethod)
+{
+    EXPECT_EQ(0, static_cast<int>(ui::EditBox::InputFlag::PASSWORD));
+    EXPECT_EQ(4, static_cast<int>(ui::EditBox::InputFlag::INITIAL_CAPS_ALL_CHARACTERS));
+    EXPECT_EQ(1, static_cast<int>(ui::EditBox::KeyboardReturnType::DONE));
+    EXPECT_EQ(6, static_cast<int>(ui::EditBox::InputMode::SINGLE_LINE));
+
+    put("field.png", media_test::solidPng(30, 30, media_test::PNG_RGBA));
+    ui::EditBox* box = ui::EditBox::create(Size(200, 40), "field.png");
+    ASSERT_NE(nullptr, box);
+    box->setPosition(300, 300); // centred: covers 200..400 x 280..320
+    scene->addChild(box);
+    EditRecorder recorder;
+    box->setDelegate(&recorder);
+    box->setPlaceHolder("name");
+    EXPECT_EQ("name", box->getDisplayedText());
+    box->setMaxLength(4);
+
+    touch(0, 250, 300);
+    touch(2, 250, 300);
+    ASSERT_TRUE(box->isEditing());
+    IMEDispatcher* ime = IMEDispatcher::sharedDispatcher();
+    ime->dispatchInsertText("ab", 2);
+    ime->dispatchInsertText("\xE4\xB8\xAD\xE6\x96\x87xyz", 9); // cut at four characters
+    EXPECT_STREQ("ab\xE4\xB8\xAD\xE6\x96\x87", box->getText());
+    ime->dispatchDeleteBackward();
+    EXPECT_STREQ("ab\xE4\xB8\xAD", box->getText());
+    box->setInputFlag(ui::EditBox::InputFlag::PASSWORD);
+    EXPECT_EQ("***", box->getDisplayedText());
+    ime->dispatchInsertText("\n", 1);
+    EXPECT_FALSE(box->isEditing());
+
+    std::vector<std::string> expected = {"begin", "text:ab", "text:ab\xE4\xB8\xAD\xE6\x96\x87",
+                                         "text:ab\xE4\xB8\xAD", "return", "end"};
+    EXPECT_EQ(expected, recorder.events);
+
+    box->setText("hello world"); // longer than the limit
+    EXPECT_STREQ("hell", box->getText());
+    box->setDelegate(nullptr);
+}
+
+} // namespace
