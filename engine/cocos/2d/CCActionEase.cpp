@@ -181,7 +181,7 @@ EaseSineIn* EaseSineIn::create(ActionInterval* action)
 
 void EaseSineIn::update(float time)
 {
-    _inner->update(-1 * cosf(time * (float)M_PI_2) + 1);
+    _inner->update(-1 * cosf(time * MATH_PIOVER2) + 1);
 }
 
 EaseSineIn* EaseSineIn::clone() const
@@ -202,7 +202,7 @@ EaseSineOut* EaseSineOut::create(ActionInterval* action)
 
 void EaseSineOut::update(float time)
 {
-    _inner->update(sinf(time * (float)M_PI_2));
+    _inner->update(sinf(time * MATH_PIOVER2));
 }
 
 EaseSineOut* EaseSineOut::clone() const
