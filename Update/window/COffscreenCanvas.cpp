@@ -1,5 +1,7 @@
 #include "COffscreenCanvas.h"
 
+#include <vector>
+
 #include "CException.h"
 
 COffscreenCanvas::COffscreenCanvas(int width, int height)
@@ -34,6 +36,31 @@ COffscreenCanvas::~COffscreenCanvas() {
   SelectObject(m_hDC, m_hOldBitmap);
   DeleteObject(m_hBitmap);
   DeleteDC(m_hDC);
+}
+
+void COffscreenCanvas::Clear(HRGN region) {
+  DWORD size = GetRegionData(region, 0, nullptr);
+  if (size == 0) {
+    return;
+  }
+  std::vector<BYTE> buffer(size);
+  RGNDATA* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  if (GetRegionData(region, size, data) == 0) {
+    return;
+  }
+  GdiFlush();
+  const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+  for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+    int left = rects[i].left < 0 ? 0 : rects[i].left;
+    int right = rects[i].right > m_nWidth ? m_nWidth : rects[i].right;
+    int top = rects[i].top < 0 ? 0 : rects[i].top;
+    int bottom = rects[i].bottom > m_nHeight ? m_nHeight : rects[i].bottom;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) {
+        m_pBits[y * m_nWidth + x] = 0;
+      }
+    }
+  }
 }
 
 void COffscreenCanvas::CopyTo(HDC dc) const {

@@ -16,6 +16,8 @@ public:
   HDC GetDC() const { return m_hDC; }
   int GetWidth() const { return m_nWidth; }
   int GetHeight() const { return m_nHeight; }
+  // Makes every pixel inside region fully transparent (0, 0, 0, 0).
+  void Clear(HRGN region);
   // Copies the whole surface to (0, 0) of dc.
   void CopyTo(HDC dc) const;
   // The pixel at (x, y) as 0xAARRGGBB; 0 outside the surface.

@@ -51,10 +51,23 @@ void CSkinLayered::UpdateSkin(HDC dc, BYTE alpha, const RECT& hole, SIZE corner,
   if (size.cx == 0 || size.cy == 0 || m_hWnd == nullptr) {
     return;
   }
+  HRGN holeRgn = nullptr;
+  if (!IsRectEmpty(&hole)) {
+    holeRgn = CreateRoundRectRgn(hole.left, hole.top, hole.right + 1, hole.bottom + 1, corner.cx, corner.cy);
+  }
+
+  // The skin shows the picture with the hole made transparent as well as cut
+  // away by the region: where the window manager leaves a layered window's
+  // region aside, the owner still shows through the hole.
+  COffscreenCanvas picture(size.cx, size.cy);
+  BitBlt(picture.GetDC(), 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
+  if (holeRgn != nullptr) {
+    picture.Clear(holeRgn);
+  }
   HDC skinDC = ::GetDC(m_hWnd);
   POINT source = {0, 0};
   BLENDFUNCTION blend = {AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
-  UpdateLayeredWindow(m_hWnd, skinDC, nullptr, &size, dc, &source, 0, &blend, ULW_ALPHA);
+  UpdateLayeredWindow(m_hWnd, skinDC, nullptr, &size, picture.GetDC(), &source, 0, &blend, ULW_ALPHA);
   ::ReleaseDC(m_hWnd, skinDC);
 
   HRGN region = CreateRectRgn(0, 0, size.cx, size.cy);
@@ -70,9 +83,8 @@ void CSkinLayered::UpdateSkin(HDC dc, BYTE alpha, const RECT& hole, SIZE corner,
       SubtractRect(region, CreateRectRgnIndirect(&rc));
     }
   }
-  if (!IsRectEmpty(&hole)) {
-    SubtractRect(region, CreateRoundRectRgn(hole.left, hole.top, hole.right + 1, hole.bottom + 1, corner.cx,
-                                            corner.cy));
+  if (holeRgn != nullptr) {
+    SubtractRect(region, holeRgn);
   }
   SetWindowRgn(region, TRUE);
 }
