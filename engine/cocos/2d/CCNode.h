@@ -262,6 +262,8 @@ public:
     // Relative to the anchor point.
     Vec2 convertToNodeSpaceAR(const Vec2& worldPoint) const;
     Vec2 convertToWorldSpaceAR(const Vec2& nodePoint) const;
+    // Window coordinates of the view (origin top left, design units).
+    Vec2 convertToWindowSpace(const Vec2& nodePoint) const;
     Vec2 convertTouchToNodeSpace(Touch* touch) const;
     Vec2 convertTouchToNodeSpaceAR(Touch* touch) const;
     void setAdditionalTransform(const Mat4* additionalTransform);
