@@ -331,3 +331,49 @@ TEST_F(ActionsTest, TweenHandsValuesToItsDelegate)
     EXPECT_FLOAT_EQ(node->values[2], 200);
     EXPECT_EQ(node->lastKey, "width");
 }
+
+TEST_F(ActionsTest, ClonesRunOnTheirOwnAndReversesGoBack)
+{
+    auto a = runningNode();
+    auto b = runningNode();
+    auto seq = Sequence::create(Vector<FiniteTimeAction*>{MoveBy::create(0.5f, Vec2(10, 0)), RotateBy::create(0.5f, 90)});
+    seq->retain(); // kept after it ends, for the reverse
+    a->runAction(seq);
+    b->runAction(seq->clone());
+    frames(6, 0.25f);
+    EXPECT_NEAR(a->getPositionX(), 10, 1e-4f);
+    EXPECT_NEAR(b->getPositionX(), 10, 1e-4f);
+    EXPECT_FLOAT_EQ(b->getRotation(), 90);
+
+    a->runAction(seq->reverse());
+    seq->release();
+    frames(6, 0.25f);
+    EXPECT_NEAR(a->getPositionX(), 0, 1e-4f);
+    EXPECT_NEAR(a->getRotation(), 0, 1e-4f);
+}
+
+TEST_F(ActionsTest, PausedTargetsKeepTheirActionsStill)
+{
+    auto node = runningNode();
+    node->runAction(MoveBy::create(1.0f, Vec2(100, 0)));
+    frames(2, 0.25f);
+    float x = node->getPositionX();
+    director->getActionManager()->pauseTarget(node);
+    frames(4, 0.25f);
+    EXPECT_FLOAT_EQ(node->getPositionX(), x);
+    director->getActionManager()->resumeTarget(node);
+    frames(4, 0.25f);
+    EXPECT_FLOAT_EQ(node->getPositionX(), 100);
+}
+
+TEST_F(ActionsTest, RepeatForeverRestartsItsInnerActionWithTheCarriedTime)
+{
+    auto node = runningNode();
+    auto move = MoveBy::create(0.5f, Vec2(10, 0));
+    node->runAction(RepeatForever::create(move));
+    frames(3, 0.25f); // the first round ends
+    EXPECT_NEAR(node->getPositionX(), 10, 1e-3f);
+    EXPECT_LT(move->getElapsed(), 0.01f);
+    frames(2, 0.25f);
+    EXPECT_NEAR(node->getPositionX(), 20, 1e-3f);
+}

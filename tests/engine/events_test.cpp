@@ -406,3 +406,80 @@ TEST_F(EventsTest, LayerTouchHandlersThroughTheLayerSwitch)
     tap();
     EXPECT_EQ(layer->began, 1);
 }
+
+TEST_F(EventsTest, FixedPrioritiesCanBeChangedAndListenersRemovedByType)
+{
+    auto dispatcher = director->getEventDispatcher();
+    std::vector<std::string> log;
+    auto make = [&](const std::string& name) {
+        auto l = EventListenerKeyboard::create();
+        l->onKeyPressed = [&log, name](EventKeyboard::KeyCode, Event*) { log.push_back(name); };
+        return l;
+    };
+    auto a = make("a");
+    auto b = make("b");
+    dispatcher->addEventListenerWithFixedPriority(a, 1);
+    dispatcher->addEventListenerWithFixedPriority(b, 2);
+    dispatcher->addEventListenerWithFixedPriority(b, 0); // already registered: ignored
+    view->handleKey(EventKeyboard::KeyCode::KEY_A, true);
+    dispatcher->setPriority(a, 3);
+    view->handleKey(EventKeyboard::KeyCode::KEY_A, true);
+    EXPECT_EQ(log, (std::vector<std::string>{"a", "b", "b", "a"}));
+
+    dispatcher->setEnabled(false);
+    view->handleKey(EventKeyboard::KeyCode::KEY_A, true);
+    dispatcher->setEnabled(true);
+    dispatcher->removeEventListenersForType(EventListener::Type::KEYBOARD);
+    view->handleKey(EventKeyboard::KeyCode::KEY_A, true);
+    EXPECT_EQ(log.size(), 4u);
+    EXPECT_FALSE(dispatcher->hasEventListener(EventListenerKeyboard::LISTENER_ID));
+}
+
+TEST_F(EventsTest, TouchesTakeTheLowestFreeSlotAndTrackTheirPath)
+{
+    auto node = child(scene, "n", 0);
+    std::vector<int> ids;
+    std::vector<Vec2> deltas;
+    Vec2 start;
+    auto listener = EventListenerTouchOneByOne::create();
+    listener->onTouchBegan = [&](Touch* t, Event*) {
+        ids.push_back(t->getID());
+        return true;
+    };
+    listener->onTouchMoved = [&](Touch* t, Event*) {
+        deltas.push_back(t->getDelta());
+        start = t->getStartLocation();
+    };
+    director->getEventDispatcher()->addEventListenerWithSceneGraphPriority(listener, node);
+
+    touch(0, 10, 10, 100);
+    touch(0, 20, 20, 200);
+    touch(2, 10, 10, 100);
+    touch(0, 30, 30, 300); // takes the freed slot 0
+    touch(1, 25, 10, 200);
+    EXPECT_EQ(ids, (std::vector<int>{0, 1, 0}));
+    ASSERT_EQ(deltas.size(), 1u);
+    EXPECT_EQ(deltas[0], Vec2(5, 10)); // y grows upwards in the scene
+    EXPECT_EQ(start, Vec2(20, 620));
+}
+
+TEST_F(EventsTest, PausingATargetCanReachItsDescendants)
+{
+    auto parent = child(scene, "p", 0);
+    auto kid = child(parent, "k", 0);
+    listen(parent, "p", &rec, false, false);
+    listen(kid, "k", &rec, false, false);
+    auto dispatcher = director->getEventDispatcher();
+    dispatcher->pauseEventListenersForTarget(parent, true);
+    touch(0, 1, 1);
+    touch(2, 1, 1);
+    EXPECT_TRUE(rec.log.empty());
+    dispatcher->resumeEventListenersForTarget(parent);
+    touch(0, 1, 1);
+    touch(2, 1, 1);
+    EXPECT_EQ(rec.log, (std::vector<std::string>{"p began"}));
+    dispatcher->removeEventListenersForTarget(parent, true);
+    dispatcher->resumeEventListenersForTarget(kid);
+    touch(0, 1, 1);
+    EXPECT_EQ(rec.log.size(), 1u);
+}

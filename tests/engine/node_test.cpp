@@ -323,3 +323,67 @@ TEST_F(NodeTest, AnInvisibleNodeHidesItsChildrenFromDrawing)
     EXPECT_EQ(parent->draws, 1);
     EXPECT_EQ(child->draws, 1);
 }
+
+TEST_F(NodeTest, FindingNodesByNameAndTagDownTheTree)
+{
+    auto root = Node::create();
+    auto branch = Node::create();
+    branch->setName("branch");
+    root->addChild(branch);
+    auto leaf = Node::create();
+    leaf->setName("leaf");
+    leaf->setTag(9);
+    branch->addChild(leaf);
+    auto twin = Node::create();
+    twin->setName("branch");
+    root->addChild(twin);
+
+    EXPECT_EQ(utils::findChild(root, "leaf"), leaf);
+    EXPECT_EQ(utils::findChild(root, 9), leaf);
+    EXPECT_EQ(utils::findChild(root, "nothing"), nullptr);
+    EXPECT_EQ(utils::findChild<Node*>(root, "branch"), branch);
+    EXPECT_EQ(utils::findChildren(*root, "branch").size(), 2u);
+    EXPECT_EQ(leaf->getScene(), nullptr);
+    scene->addChild(root);
+    EXPECT_EQ(leaf->getScene(), scene);
+}
+
+TEST_F(NodeTest, CascadeBoundingBoxCoversVisibleDescendants)
+{
+    auto parent = Node::create();
+    parent->setContentSize(Size(10, 10));
+    parent->setPosition(100, 100);
+    auto far = Node::create();
+    far->setContentSize(Size(5, 5));
+    far->setPosition(20, 30);
+    parent->addChild(far);
+    auto hidden = Node::create();
+    hidden->setContentSize(Size(5, 5));
+    hidden->setPosition(-50, -50);
+    hidden->setVisible(false);
+    parent->addChild(hidden);
+    expectRect(utils::getCascadeBoundingBox(parent), 100, 100, 25, 35);
+}
+
+TEST_F(NodeTest, WindowSpaceHasItsOriginAtTheTop)
+{
+    auto node = Node::create();
+    node->setPosition(100, 40);
+    scene->addChild(node);
+    expectVec(node->convertToWindowSpace(Vec2(0, 0)), 100, 600);
+}
+
+TEST_F(NodeTest, NormalizedPositionFollowsTheParentSize)
+{
+    auto parent = Node::create();
+    parent->setContentSize(Size(200, 100));
+    auto node = Node::create();
+    node->setPositionNormalized(Vec2(0.5f, 0.25f));
+    parent->addChild(node);
+    scene->addChild(parent);
+    director->mainLoop(0); // applied when drawn
+    expectVec(node->getPosition(), 100, 25);
+    parent->setContentSize(Size(400, 100));
+    director->mainLoop(0);
+    expectVec(node->getPosition(), 200, 25);
+}

@@ -314,3 +314,91 @@ TEST_F(SchedulerTest, PushedSceneReturnsToAnUncleanedScene)
     EXPECT_EQ(base->cleanups, 0);
     EXPECT_GT(node->updates, updatesWhileCovered);
 }
+
+TEST_F(SchedulerTest, ReplacingAPendingSceneDropsIt)
+{
+    int destroyed = 0;
+    auto skipped = Tracked::create(&destroyed);
+    director->replaceScene(skipped);
+    auto next = Scene::create();
+    director->replaceScene(next);
+    frames(1, 0.1f);
+    EXPECT_EQ(director->getRunningScene(), next);
+    EXPECT_EQ(skipped->cleanups, 1);
+    frames(1, 0.1f);
+    EXPECT_EQ(destroyed, 1);
+}
+
+TEST_F(SchedulerTest, PoppingTheLastSceneEndsTheDirector)
+{
+    auto node = runningNode();
+    node->retain();
+    view->retain(); // the director lets go of both
+    node->scheduleUpdate();
+    director->popScene();
+    frames(1, 0.1f); // still a frame of this scene
+    frames(1, 0.1f); // the end: scene, timers and the view go
+    EXPECT_EQ(director->getRunningScene(), nullptr);
+    EXPECT_EQ(director->getOpenGLView(), nullptr);
+    EXPECT_TRUE(view->windowShouldClose());
+    int updates = node->updates;
+    frames(2, 0.1f);
+    EXPECT_EQ(node->updates, updates);
+    node->release();
+    view->release();
+
+    // The director starts again with a new view and scene.
+    view = GLViewImpl::createWithRect("again", Rect(0, 0, 480, 320));
+    director->setOpenGLView(view);
+    EXPECT_EQ(director->getWinSize(), Size(480, 320));
+    director->runWithScene(Scene::create());
+    frames(1, 0.1f);
+    ASSERT_NE(director->getRunningScene(), nullptr);
+    EXPECT_EQ(director->getRunningScene()->getContentSize(), Size(480, 320));
+}
+
+TEST_F(SchedulerTest, ChangingTheUpdatePriorityMovesTheUpdate)
+{
+    std::vector<std::string> log;
+    auto a = runningNode("a", &log);
+    auto b = runningNode("b", &log);
+    a->scheduleUpdate();
+    b->scheduleUpdateWithPriority(1);
+    a->scheduleUpdateWithPriority(2);
+    frames(1, 0.1f);
+    EXPECT_EQ(log, (std::vector<std::string>{"b", "a"}));
+    a->unscheduleUpdate();
+    log.clear();
+    frames(1, 0.1f);
+    EXPECT_EQ(log, (std::vector<std::string>{"b"}));
+}
+
+TEST_F(SchedulerTest, ApplicationRunsFramesUntilItsLimitOrTheEnd)
+{
+    struct App : Application
+    {
+        bool launch = true;
+        bool applicationDidFinishLaunching() override
+        {
+            if (!launch)
+                return false;
+            auto scene = Scene::create();
+            auto node = Node::create();
+            node->schedule([this](float) { ++ticks; }, "count");
+            scene->addChild(node);
+            Director::getInstance()->replaceScene(scene);
+            return true;
+        }
+        int ticks = 0;
+    };
+    App app;
+    EXPECT_EQ(Application::getInstance(), &app);
+    app.setFrameLimit(10);
+    EXPECT_EQ(app.run(), 0);
+    EXPECT_EQ(app.ticks, 8); // frame 1 starts the scene, frame 2 the timer
+    EXPECT_EQ(director->getRunningScene(), nullptr);
+
+    App failing;
+    failing.launch = false;
+    EXPECT_EQ(failing.run(), 1);
+}
