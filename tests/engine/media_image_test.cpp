@@ -129,6 +129,16 @@ TEST_F(MediaImage, TextureCacheKeysByFullPath)
     EXPECT_EQ(Size(12, 8), a->getContentSize());
     cache->removeTextureForKey(full);
     EXPECT_EQ(nullptr, cache->getTextureForKey(full));
+
+    // the asynchronous form answers in a later frame, null for a missing file
+    std::vector<Texture2D*> answers;
+    cache->addImageAsync("icons/star.png", [&answers](Texture2D* t) { answers.push_back(t); });
+    cache->addImageAsync("icons/none.png", [&answers](Texture2D* t) { answers.push_back(t); });
+    EXPECT_TRUE(answers.empty());
+    frames(1, 1.0f / 60);
+    ASSERT_EQ(2u, answers.size());
+    EXPECT_EQ(cache->getTextureForKey(full), answers[0]);
+    EXPECT_EQ(nullptr, answers[1]);
 }
 
 TEST_F(MediaImage, SpriteShowsRectsFlipsAndTints)

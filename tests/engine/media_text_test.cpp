@@ -189,6 +189,7 @@ TEST_F(MediaText, TextFieldTakesTextFromTheInputMethod)
     ASSERT_TRUE(field->attachWithIME());
     EXPECT_TRUE(ime->isAnyDelegateAttachedWithIME());
     EXPECT_TRUE(ime->isKeyboardShown());
+    EXPECT_TRUE(view->getIMEKeyboardState());
 
     ime->dispatchInsertText("ab", 2);
     ime->dispatchInsertText("x", 1); // vetoed by the delegate
@@ -207,6 +208,7 @@ TEST_F(MediaText, TextFieldTakesTextFromTheInputMethod)
     EXPECT_EQ("abc", field->getString());
     EXPECT_FALSE(ime->isAnyDelegateAttachedWithIME());
     EXPECT_FALSE(ime->isKeyboardShown());
+    EXPECT_FALSE(view->getIMEKeyboardState());
 
     std::vector<std::string> expected = {"attach", "attach", "insert:ab", "insert:x", "insert:\xE4\xB8\xAD",
                                          "delete:\xE4\xB8\xAD", "delete:b", "insert:c", "insert:\n", "detach"};

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "base/CCDirector.h"
+#include "platform/CCGLView.h"
+
 NS_CC_BEGIN
 
 IMEDispatcher::IMEDispatcher() : _delegateWithIme(nullptr), _keyboardShown(false) {}
@@ -74,6 +77,7 @@ void IMEDispatcher::setKeyboardShown(bool shown)
 {
     if (_keyboardShown == shown) return;
     _keyboardShown = shown;
+    if (GLView* view = Director::getInstance()->getOpenGLView()) view->setIMEKeyboardState(shown);
     IMEKeyboardNotificationInfo info;
     info.duration = 0;
     if (shown)

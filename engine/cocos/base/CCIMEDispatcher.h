@@ -10,7 +10,8 @@ NS_CC_BEGIN
 
 /** Hands the input method's text to the one delegate attached to it. The
  *  platform (or a test standing in for it) calls the dispatch functions;
- *  attaching shows the soft keyboard, detaching hides it. */
+ *  attaching shows the soft keyboard, detaching hides it (the view's IME
+ *  keyboard state follows). */
 class CC_DLL IMEDispatcher
 {
 public:

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/CCDirector.h"
+#include "base/CCScheduler.h"
 #include "platform/CCFileUtils.h"
 #include "platform/CCImage.h"
 
@@ -56,7 +57,13 @@ Texture2D* TextureCache::addImage(const std::string& path)
 void TextureCache::addImageAsync(const std::string& path, const std::function<void(Texture2D*)>& callback)
 {
     Texture2D* texture = addImage(path);
-    if (callback) callback(texture);
+    if (!callback) return;
+    // handed over in the next frame, as a loader thread would
+    CC_SAFE_RETAIN(texture);
+    Director::getInstance()->getScheduler()->performFunctionInCocosThread([texture, callback]() {
+        callback(texture);
+        CC_SAFE_RELEASE(texture);
+    });
 }
 
 Texture2D* TextureCache::addImage(Image* image, const std::string& key)

@@ -29,8 +29,8 @@ public:
     /** The texture of an image file, decoded on first use; null when the
      *  file is missing or not a decodable image. */
     virtual Texture2D* addImage(const std::string& filepath);
-    /** Loads like addImage and hands the result to the callback (there is
-     *  no loader thread: the callback runs before this returns). */
+    /** Loads like addImage and hands the result (null on failure) to the
+     *  callback in the next frame. */
     virtual void addImageAsync(const std::string& filepath, const std::function<void(Texture2D*)>& callback);
     virtual void unbindImageAsync(const std::string& /*filename*/) {}
     virtual void unbindAllImageAsync() {}
