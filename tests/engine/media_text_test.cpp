@@ -32,6 +32,25 @@ TEST_F(MediaText, FontNamesResolveToFilesWithAFallback)
     ASSERT_NE(nullptr, SystemFont::forName("Some Unknown Face"));
 }
 
+TEST_F(MediaText, DamagedFontFilesFallBackToTheCjkFace)
+{
+    std::string real = FileUtils::getInstance()->getStringFromFile(SystemFont::fileForName("Arial"));
+    ASSERT_GT(real.size(), 10000u);
+    put("fonts/cut.ttf", real.substr(0, real.size() / 3));
+    put("fonts/junk.ttf", std::string(5000, '\x7f'));
+    std::string damaged = real;
+    for (size_t i = 12; i < 12 + 16 * 4; i += 16) damaged[i + 8] = '\xff'; // table offsets far past the end
+    put("fonts/offsets.ttf", damaged);
+    put("fonts/empty.ttf", "");
+
+    float fallback = widthOf("abc", "Unknown Face", 20);
+    EXPECT_GT(fallback, 10);
+    for (const char* name : {"fonts/cut.ttf", "fonts/junk.ttf", "fonts/offsets.ttf", "fonts/empty.ttf"})
+        EXPECT_FLOAT_EQ(fallback, widthOf("abc", name, 20)) << name;
+    put("fonts/good.ttf", real);
+    EXPECT_FLOAT_EQ(widthOf("abc", "Arial", 20), widthOf("abc", "fonts/good.ttf", 20));
+}
+
 TEST_F(MediaText, WiderTextMeasuresWider)
 {
     float one = widthOf("W");

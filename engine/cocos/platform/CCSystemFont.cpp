@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstdint>
 #include <map>
 
 #include "platform/CCFileUtils.h"
@@ -129,6 +130,75 @@ bool isFontFileName(const std::string& name)
     return endsWith(".ttf") || endsWith(".ttc") || endsWith(".otf");
 }
 
+uint32_t be32(const std::vector<unsigned char>& b, size_t at)
+{
+    return (static_cast<uint32_t>(b[at]) << 24) | (static_cast<uint32_t>(b[at + 1]) << 16) |
+           (static_cast<uint32_t>(b[at + 2]) << 8) | b[at + 3];
+}
+
+uint16_t be16(const std::vector<unsigned char>& b, size_t at)
+{
+    return static_cast<uint16_t>((b[at] << 8) | b[at + 1]);
+}
+
+// The glyph reader trusts the offsets inside the file. A file from the game's
+// resources may be damaged, so the tables it reads are checked to lie within
+// the file first: the table directory, the horizontal metrics, the glyph
+// locations and the character map's subtables.
+bool fontLooksSound(const std::vector<unsigned char>& b, size_t face)
+{
+    const size_t size = b.size();
+    if (face + 12 > size) return false;
+    size_t numTables = be16(b, face + 4);
+    if (face + 12 + numTables * 16 > size) return false;
+    size_t cmap = 0, cmapLen = 0, head = 0, hhea = 0, hmtx = 0, hmtxLen = 0, maxp = 0, loca = 0, locaLen = 0,
+           glyfLen = 0;
+    bool cff = false;
+    for (size_t i = 0; i < numTables; ++i)
+    {
+        size_t rec = face + 12 + i * 16;
+        uint32_t offset = be32(b, rec + 8), length = be32(b, rec + 12);
+        if (offset > size || length > size - offset) return false;
+        std::string tag(reinterpret_cast<const char*>(&b[rec]), 4);
+        if (tag == "cmap") { cmap = offset; cmapLen = length; }
+        else if (tag == "head" && length >= 54) head = offset;
+        else if (tag == "hhea" && length >= 36) hhea = offset;
+        else if (tag == "hmtx") { hmtx = offset; hmtxLen = length; }
+        else if (tag == "maxp" && length >= 6) maxp = offset;
+        else if (tag == "loca") { loca = offset; locaLen = length; }
+        else if (tag == "glyf") glyfLen = length;
+        else if (tag == "CFF ") cff = true;
+    }
+    if (!cmap || !head || !hhea || !hmtx || !maxp || cmapLen < 4) return false;
+    size_t numGlyphs = be16(b, maxp + 4);
+    size_t numHMetrics = be16(b, hhea + 34);
+    if (numHMetrics == 0 || numHMetrics * 4 > hmtxLen) return false;
+    if (!cff)
+    {
+        if (!loca) return false;
+        bool longOffsets = be16(b, head + 50) != 0;
+        size_t entry = longOffsets ? 4 : 2;
+        if ((numGlyphs + 1) * entry > locaLen) return false;
+        for (size_t g = 0; g <= numGlyphs; ++g)
+        {
+            size_t at = loca + g * entry;
+            size_t off = longOffsets ? be32(b, at) : static_cast<size_t>(be16(b, at)) * 2;
+            if (off > glyfLen) return false;
+        }
+    }
+    size_t numSubtables = be16(b, cmap + 2);
+    if (4 + numSubtables * 8 > cmapLen) return false;
+    for (size_t i = 0; i < numSubtables; ++i)
+    {
+        uint32_t sub = be32(b, cmap + 4 + i * 8 + 4);
+        if (sub + 4 > cmapLen) return false;
+        uint16_t format = be16(b, cmap + sub);
+        size_t length = format >= 8 ? be32(b, cmap + sub + 4) : be16(b, cmap + sub + 2);
+        if (length > cmapLen - sub) return false;
+    }
+    return true;
+}
+
 bool isBreakSpace(char32_t c)
 {
     return c == U' ' || c == U'\t';
@@ -162,8 +232,11 @@ std::unique_ptr<SystemFont> SystemFont::load(const std::string& file)
     while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0) face->bytes.insert(face->bytes.end(), chunk, chunk + n);
     std::fclose(f);
     if (face->bytes.size() < 12) return nullptr;
+    // a collection starts with "ttcf" and the offset of each face
+    const std::vector<unsigned char>& b = face->bytes;
+    if (b[0] == 't' && b[1] == 't' && b[2] == 'c' && b[3] == 'f' && (b.size() < 16 || be32(b, 8) == 0)) return nullptr;
     int offset = stbtt_GetFontOffsetForIndex(face->bytes.data(), 0);
-    if (offset < 0 || static_cast<size_t>(offset) >= face->bytes.size()) return nullptr;
+    if (offset < 0 || !fontLooksSound(face->bytes, static_cast<size_t>(offset))) return nullptr;
     if (!stbtt_InitFont(&face->info, face->bytes.data(), offset)) return nullptr;
     stbtt_GetFontVMetrics(&face->info, &face->ascent, &face->descent, &face->lineGap);
     // the em size: the scale that maps one em to one pixel, inverted

@@ -17,7 +17,8 @@ NS_CC_BEGIN
  *  Consolas ...) to DejaVu Sans Mono, serif names (Times, Georgia) to DejaVu
  *  Serif, and CJK names as well as every unknown name to WenQuanYi Zen Hei.
  *  A name that is itself a font file the file utilities can find (.ttf, .ttc,
- *  .otf) is used as that file. Characters a Latin face lacks are taken from
+ *  .otf) is used as that file; a damaged file is not used (the CJK face
+ *  stands in). Characters a Latin face lacks are taken from
  *  the CJK face. Sizes are in points; a point is one pixel at the em size,
  *  as with a glyph rasteriser set to 72 dpi. */
 class CC_DLL SystemFont
