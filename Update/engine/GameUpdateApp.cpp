@@ -23,13 +23,14 @@ const int kCheckSaysNothingToDo = IDOK;
 CGameUpdateApp theApp;
 
 CGameUpdateApp::CGameUpdateApp()
-    : m_pDispatch(nullptr), m_gdiplusToken(0), m_pOccManager(nullptr), m_bSocketsStarted(false) {}
+    : m_pDispatch(nullptr), m_gdiplusToken(0), m_pOccManager(nullptr), m_bSocketsStarted(false),
+      m_bOleStarted(false) {}
 
 CGameUpdateApp::~CGameUpdateApp() = default;
 
 BOOL CGameUpdateApp::InitInstance() {
   CWinApp::InitInstance();
-  OleInitialize(nullptr);
+  m_bOleStarted = SUCCEEDED(OleInitialize(nullptr));
   LoadLibraryW(L"riched20.dll");
   INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
@@ -101,5 +102,9 @@ int CGameUpdateApp::ExitInstance() {
   } catch (...) {
   }
   m_pDispatch = nullptr;
+  if (m_bOleStarted) {
+    OleUninitialize();
+    m_bOleStarted = false;
+  }
   return CWinApp::ExitInstance();
 }

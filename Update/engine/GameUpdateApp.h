@@ -28,4 +28,5 @@ private:
   ULONG_PTR m_gdiplusToken;
   CCustomOccManager* m_pOccManager;  // owned
   bool m_bSocketsStarted;
+  bool m_bOleStarted;
 };
