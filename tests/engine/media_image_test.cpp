@@ -76,10 +76,15 @@ TEST_F(MediaImage, BrokenImagesAreRefused)
     put("cut.png", png.substr(0, png.size() / 2));
     put("text.png", "this is not a picture");
     put("empty.png", "");
+    // a header claiming 100000 x 100000 pixels, with no data behind it
+    std::string huge = encodePng(1, 1, PNG_GREY, {0});
+    huge.replace(16, 8, std::string("\x00\x01\x86\xa0\x00\x01\x86\xa0", 8));
+    put("huge.png", huge);
     Image* image = new Image();
     EXPECT_FALSE(image->initWithImageFile("cut.png"));
     EXPECT_FALSE(image->initWithImageFile("text.png"));
     EXPECT_FALSE(image->initWithImageFile("empty.png"));
+    EXPECT_FALSE(image->initWithImageFile("huge.png"));
     EXPECT_FALSE(image->initWithImageFile("missing.png"));
     EXPECT_FALSE(image->initWithImageData(nullptr, 10));
     image->release();

@@ -11,6 +11,8 @@
 #define STBI_NO_LINEAR
 #define STBI_NO_HDR
 #define STBI_NO_FAILURE_STRINGS
+// larger than any texture the engine takes; refused before any allocation
+#define STBI_MAX_DIMENSIONS 16384
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
 #if defined(__GNUC__)

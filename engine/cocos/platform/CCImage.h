@@ -12,7 +12,8 @@ NS_CC_BEGIN
  *  layout of the file: grey (I8), grey with alpha (AI88), RGB888 or RGBA8888;
  *  palette images become RGB888, or RGBA8888 when they carry transparency.
  *  Images with alpha have their colour premultiplied unless that has been
- *  switched off with setPNGPremultipliedAlphaEnabled(false). */
+ *  switched off with setPNGPremultipliedAlphaEnabled(false). Images wider
+ *  or higher than 16384 pixels are refused. */
 class CC_DLL Image : public Ref
 {
 public:
