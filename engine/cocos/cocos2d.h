@@ -128,6 +128,36 @@
 #if __has_include("2d/CCDrawNode.h")
 #include "2d/CCDrawNode.h"
 #endif
+#if __has_include("2d/CCSpriteBatchNode.h")
+#include "2d/CCSpriteBatchNode.h"
+#endif
+#if __has_include("2d/CCLabelBMFont.h")
+#include "2d/CCLabelBMFont.h"
+#endif
+#if __has_include("2d/CCLabelTTF.h")
+#include "2d/CCLabelTTF.h"
+#endif
+#if __has_include("2d/CCMenu.h")
+#include "2d/CCMenu.h"
+#endif
+#if __has_include("2d/CCMenuItem.h")
+#include "2d/CCMenuItem.h"
+#endif
+#if __has_include("2d/CCRenderTexture.h")
+#include "2d/CCRenderTexture.h"
+#endif
+#if __has_include("2d/CCProgressTimer.h")
+#include "2d/CCProgressTimer.h"
+#endif
+#if __has_include("2d/CCTransition.h")
+#include "2d/CCTransition.h"
+#endif
+#if __has_include("2d/CCFontAtlas.h")
+#include "2d/CCFontAtlas.h"
+#endif
+#if __has_include("2d/CCFontAtlasCache.h")
+#include "2d/CCFontAtlasCache.h"
+#endif
 #if __has_include("2d/CCFontFreeType.h")
 #include "2d/CCFontFreeType.h"
 #endif
@@ -163,6 +193,15 @@
 #if __has_include("renderer/CCGroupCommand.h")
 #include "renderer/CCGroupCommand.h"
 #endif
+#if __has_include("renderer/CCTextureAtlas.h")
+#include "renderer/CCTextureAtlas.h"
+#endif
+#if __has_include("renderer/CCTrianglesCommand.h")
+#include "renderer/CCTrianglesCommand.h"
+#endif
+#if __has_include("renderer/CCMeshCommand.h")
+#include "renderer/CCMeshCommand.h"
+#endif
 #if __has_include("renderer/CCRenderCommand.h")
 #include "renderer/CCRenderCommand.h"
 #endif
@@ -175,6 +214,12 @@
 #endif
 #if __has_include("platform/CCCommon.h")
 #include "platform/CCCommon.h"
+#endif
+#if __has_include("platform/CCDevice.h")
+#include "platform/CCDevice.h"
+#endif
+#if __has_include("platform/CCApplicationProtocol.h")
+#include "platform/CCApplicationProtocol.h"
 #endif
 #if __has_include("platform/CCFileUtils.h")
 #include "platform/CCFileUtils.h"
