@@ -186,4 +186,44 @@ TEST_F(MediaFiles, UserDefaultPersistsItsValues)
     UserDefault::destroyInstance();
 }
 
+TEST_F(MediaFiles, DamagedSettingsFileStartsAfresh)
+{
+    FileUtils::getInstance()->setWritablePath(dir + "damaged");
+    UserDefault::destroyInstance();
+    UserDefault* ud = UserDefault::getInstance();
+    put("damaged/UserDefault.xml", "<userDefaultRoot><a>1</a>"); // cut off
+    EXPECT_EQ(5, ud->getIntegerForKey("a", 5));
+    ud->setIntegerForKey("b", 2);
+    EXPECT_EQ(2, ud->getIntegerForKey("b"));
+    put("damaged/UserDefault.xml", "<otherRoot><a>1</a></otherRoot>"); // not ours
+    EXPECT_EQ(5, ud->getIntegerForKey("a", 5));
+    UserDefault::destroyInstance();
+}
+
+TEST_F(MediaFiles, FilesAndFoldersAreManaged)
+{
+    FileUtils* fu = FileUtils::getInstance();
+    EXPECT_TRUE(fu->createDirectory(dir + "x/y/z"));
+    EXPECT_TRUE(fu->isDirectoryExist(dir + "x/y/z"));
+    EXPECT_TRUE(fu->writeStringToFile("12345", dir + "x/y/z/f.txt"));
+    EXPECT_EQ(5, fu->getFileSize(dir + "x/y/z/f.txt"));
+    EXPECT_EQ(-1, fu->getFileSize(dir + "x/none.txt"));
+    EXPECT_EQ(".txt", fu->getFileExtension("a/b.c/F.TXT"));
+    EXPECT_EQ("", fu->getFileExtension("a/b.c/noext"));
+    EXPECT_TRUE(fu->renameFile(dir + "x/y/z", "f.txt", "g.txt"));
+    EXPECT_TRUE(fu->isFileExist(dir + "x/y/z/g.txt"));
+    EXPECT_FALSE(fu->isFileExist(dir + "x/y/z/f.txt"));
+    EXPECT_TRUE(fu->removeFile(dir + "x/y/z/g.txt"));
+    EXPECT_FALSE(fu->isFileExist(dir + "x/y/z/g.txt"));
+    fu->writeStringToFile("", dir + "x/y/empty.txt");
+    EXPECT_TRUE(fu->isFileExist(dir + "x/y/empty.txt"));
+    EXPECT_TRUE(fu->removeDirectory(dir + "x"));
+    EXPECT_FALSE(fu->isDirectoryExist(dir + "x"));
+    EXPECT_FALSE(fu->writeStringToFile("no folder", dir + "gone/f.txt"));
+
+    fu->setWritablePath(dir + "data\\saves"); // either separator, made on the spot
+    EXPECT_EQ(dir + "data/saves/", fu->getWritablePath());
+    EXPECT_TRUE(fu->isDirectoryExist(dir + "data/saves"));
+}
+
 } // namespace

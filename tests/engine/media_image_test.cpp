@@ -241,4 +241,42 @@ TEST_F(MediaImage, ProgramsKeepSourcesAndRecordUniforms)
     EXPECT_FLOAT_EQ(0.25f, (*tint)[2]);
 }
 
+TEST_F(MediaImage, OpaqueTexturesBlendWithoutPremultiplying)
+{
+    put("opaque.png", solidPng(4, 4, PNG_RGB));
+    Sprite* sprite = Sprite::create("opaque.png");
+    ASSERT_NE(nullptr, sprite);
+    EXPECT_FALSE(sprite->getTexture()->hasPremultipliedAlpha());
+    EXPECT_EQ(BlendFunc::ALPHA_NON_PREMULTIPLIED, sprite->getBlendFunc());
+    EXPECT_FALSE(sprite->isOpacityModifyRGB());
+    sprite->setColor(Color3B(200, 100, 0));
+    sprite->setOpacity(100);
+    V3F_C4B_T2F_Quad q = sprite->getQuad();
+    EXPECT_EQ(200, q.bl.colors.r); // colour kept, opacity in alpha only
+    EXPECT_EQ(100, q.bl.colors.a);
+
+    // cascading opacity from a parent reaches the quad
+    Node* parent = Node::create();
+    parent->setCascadeOpacityEnabled(true);
+    parent->addChild(sprite);
+    parent->setOpacity(128);
+    EXPECT_EQ(50, sprite->getQuad().bl.colors.a);
+}
+
+TEST_F(MediaImage, UnusedTexturesCanBeDropped)
+{
+    put("kept.png", solidPng(2, 2, PNG_RGB));
+    put("dropped.png", solidPng(2, 2, PNG_RGB));
+    TextureCache* cache = director->getTextureCache();
+    Sprite* keeper = Sprite::create("kept.png");
+    ASSERT_NE(nullptr, keeper);
+    keeper->retain();
+    ASSERT_NE(nullptr, cache->addImage("dropped.png"));
+    frames(1, 0.0f); // let the pool go
+    cache->removeUnusedTextures();
+    EXPECT_NE(nullptr, cache->getTextureForKey("kept.png"));
+    EXPECT_EQ(nullptr, cache->getTextureForKey("dropped.png"));
+    keeper->release();
+}
+
 } // namespace

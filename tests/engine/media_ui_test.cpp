@@ -258,4 +258,81 @@ TEST_F(MediaUi, EditBoxTypesThroughTheInputMethod)
     box->setDelegate(nullptr);
 }
 
+class OrderTarget : public Ref
+{
+public:
+    void first(Ref*, Control::EventType type) { calls.push_back("first:" + std::to_string(static_cast<int>(type))); }
+    void second(Ref*, Control::EventType type) { calls.push_back("second:" + std::to_string(static_cast<int>(type))); }
+    std::vector<std::string> calls;
+};
+
+TEST_F(MediaUi, ControlEventsReachTheirTargetsInOrder)
+{
+    Control* control = Control::create();
+    ASSERT_NE(nullptr, control);
+    OrderTarget target;
+    control->addTargetWithActionForControlEvents(&target, cccontrol_selector(OrderTarget::first),
+                                                 Control::EventType::TOUCH_DOWN | Control::EventType::VALUE_CHANGED);
+    control->addTargetWithActionForControlEvents(&target, cccontrol_selector(OrderTarget::second),
+                                                 Control::EventType::VALUE_CHANGED);
+    control->sendActionsForControlEvents(Control::EventType::VALUE_CHANGED);
+    control->sendActionsForControlEvents(Control::EventType::TOUCH_DOWN);
+    control->sendActionsForControlEvents(Control::EventType::TOUCH_UP_INSIDE); // nobody listens
+    EXPECT_EQ((std::vector<std::string>{"first:256", "second:256", "first:1"}), target.calls);
+
+    control->removeTargetWithActionForControlEvent(nullptr, nullptr, Control::EventType::VALUE_CHANGED);
+    target.calls.clear();
+    control->sendActionsForControlEvents(Control::EventType::VALUE_CHANGED | Control::EventType::TOUCH_DOWN);
+    EXPECT_EQ(std::vector<std::string>{"first:1"}, target.calls);
+
+    EXPECT_TRUE(control->isEnabled());
+    control->setEnabled(false);
+    EXPECT_EQ(Control::State::DISABLED, control->getState());
+}
+
+TEST_F(MediaUi, ZoomKeepsTheViewCentreInPlace)
+{
+    ScrollView* view = ScrollView::create(Size(200, 200));
+    ASSERT_NE(nullptr, view);
+    view->setContentSize(Size(400, 400));
+    view->setMinScale(0.5f);
+    view->setMaxScale(2.0f);
+    ScrollRecorder recorder;
+    view->setDelegate(&recorder);
+    scene->addChild(view);
+    view->setZoomScale(2.0f);
+    EXPECT_FLOAT_EQ(2.0f, view->getZoomScale());
+    EXPECT_EQ(Vec2(-100, -100), view->getContentOffset()); // (100, 100) of the content stays mid-view
+    view->setZoomScale(5.0f); // held to the maximum
+    EXPECT_FLOAT_EQ(2.0f, view->getZoomScale());
+    ASSERT_FALSE(recorder.events.empty());
+    EXPECT_EQ("zoom", recorder.events.front());
+    view->setDelegate(nullptr);
+}
+
+TEST_F(MediaUi, EditBoxShowsPlaceholderUntilTextAndMasksPasswords)
+{
+    put("field.png", media_test::solidPng(30, 30, media_test::PNG_RGBA));
+    ui::EditBox* box = ui::EditBox::create(Size(200, 40), "field.png");
+    ASSERT_NE(nullptr, box);
+    box->setPlaceHolder("password");
+    box->setPlaceholderFontColor(Color3B::RED);
+    EXPECT_EQ(Color4B::RED, box->getPlaceholderFontColor());
+    box->setInputFlag(ui::EditBox::InputFlag::PASSWORD);
+    EXPECT_EQ("password", box->getDisplayedText());
+    box->setText("s\xE4\xB8\xADx");
+    EXPECT_EQ("***", box->getDisplayedText()); // one mark per character
+    box->setInputFlag(ui::EditBox::InputFlag::SENSITIVE);
+    EXPECT_EQ("s\xE4\xB8\xADx", box->getDisplayedText());
+    box->setText("");
+    EXPECT_EQ("password", box->getDisplayedText());
+    box->setFont("Courier", 30);
+    EXPECT_STREQ("Courier", box->getFontName());
+    EXPECT_EQ(30, box->getFontSize());
+    ui::EditBox* bare = ui::EditBox::create(Size(10, 10), "missing.png"); // no background, still a box
+    ASSERT_NE(nullptr, bare);
+    bare->setText("ok");
+    EXPECT_STREQ("ok", bare->getText());
+}
+
 } // namespace
