@@ -1,5 +1,7 @@
 #include "widgets/CCControlSliderEx.h"
 
+#include <new>
+
 CCControlSliderEx::CCControlSliderEx()
 {
     setMinimumValue(0.0f);

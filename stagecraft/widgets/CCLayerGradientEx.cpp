@@ -1,5 +1,7 @@
 #include "widgets/CCLayerGradientEx.h"
 
+#include <new>
+
 CCLayerGradientEx* CCLayerGradientEx::create()
 {
     CCLayerGradientEx* layer = new (std::nothrow) CCLayerGradientEx();

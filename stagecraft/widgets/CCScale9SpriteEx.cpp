@@ -1,5 +1,7 @@
 #include "widgets/CCScale9SpriteEx.h"
 
+#include <new>
+
 CCScale9SpriteEx* CCScale9SpriteEx::create()
 {
     CCScale9SpriteEx* sprite = new (std::nothrow) CCScale9SpriteEx();

@@ -1,5 +1,7 @@
 #include "widgets/CEffect.h"
 
+#include <new>
+
 namespace {
 
 const char kGreyScaleShader[] = "GAME_FRAME/greyScale.fsh";

@@ -1,5 +1,7 @@
 #include "widgets/CRotateForever.h"
 
+#include <new>
+
 namespace {
 
 const float kTurn = 360.0f;

@@ -1,6 +1,7 @@
 #include "widgets/CShake.h"
 
 #include <cstdlib>
+#include <new>
 
 namespace {
 

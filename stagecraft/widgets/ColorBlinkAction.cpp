@@ -1,6 +1,7 @@
 #include "widgets/ColorBlinkAction.h"
 
 #include <cmath>
+#include <new>
 
 ColorBlinkAction::ColorBlinkAction(const cocos2d::Color3B& colour) : m_sBlinkColor(colour) {}
 
