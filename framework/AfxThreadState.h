@@ -1,7 +1,6 @@
 // Per-thread bookkeeping of the window layer (internal to the framework):
-// the window object being created, the message being handled (for Default),
-// the temporary wrapper objects handed out for foreign handles and the popup
-// menu being tracked.
+// the window object being created, the temporary wrapper objects handed out
+// for foreign handles and the popup menu being tracked.
 #pragma once
 
 #include <windows.h>
@@ -19,7 +18,6 @@ struct AfxThreadState {
   CWnd* pWndInit = nullptr;  // attached by the creation hook to the next window
   HHOOK hHookCbt = nullptr;
   int nHookUsers = 0;
-  MSG lastSentMsg = {};      // the message whose handler is running
   HMENU hTrackingMenu = nullptr;
 
   std::unordered_map<HWND, std::unique_ptr<CWnd>> tempWnds;

@@ -26,13 +26,40 @@ CMenu* FindInTree(HMENU hMenu, UINT nItemID, int depth) {
 
 }  // namespace
 
-CMenu::~CMenu() { DestroyMenu(); }
+namespace {
+
+void SetMenuData(HMENU hMenu, ULONG_PTR data) {
+  MENUINFO mi = {};
+  mi.cbSize = sizeof(mi);
+  mi.fMask = MIM_MENUDATA;
+  mi.dwMenuData = data;
+  ::SetMenuInfo(hMenu, &mi);
+}
+
+ULONG_PTR GetMenuData(HMENU hMenu) {
+  MENUINFO mi = {};
+  mi.cbSize = sizeof(mi);
+  mi.fMask = MIM_MENUDATA;
+  return ::GetMenuInfo(hMenu, &mi) ? mi.dwMenuData : 0;
+}
+
+}  // namespace
+
+CMenu::~CMenu() {
+  DestroyMenu();
+  m_dwSignature = 0;
+}
+
+CMenu* CMenu::FromMenuData(HMENU hMenu) {
+  auto* pMenu = reinterpret_cast<CMenu*>(GetMenuData(hMenu));
+  return (pMenu && pMenu->m_dwSignature == kSignature && pMenu->m_hMenu == hMenu) ? pMenu : nullptr;
+}
 
 CMenu* CMenu::FromHandlePermanent(HMENU hMenu) {
   if (!hMenu) return nullptr;
   auto& map = AfxGetThreadState()->permanentMenus;
   auto it = map.find(hMenu);
-  return it == map.end() ? nullptr : it->second;
+  return it != map.end() ? it->second : FromMenuData(hMenu);
 }
 
 CMenu* CMenu::FromHandle(HMENU hMenu) {
@@ -60,6 +87,7 @@ BOOL CMenu::Attach(HMENU hMenu) {
   m_hMenu = hMenu;
   m_bOwned = true;
   AfxGetThreadState()->permanentMenus[hMenu] = this;
+  SetMenuData(hMenu, reinterpret_cast<ULONG_PTR>(this));
   return TRUE;
 }
 
@@ -69,6 +97,7 @@ HMENU CMenu::Detach() {
     auto& map = AfxGetThreadState()->permanentMenus;
     auto it = map.find(h);
     if (it != map.end() && it->second == this) map.erase(it);
+    if (GetMenuData(h) == reinterpret_cast<ULONG_PTR>(this)) SetMenuData(h, 0);
   }
   m_hMenu = nullptr;
   m_bOwned = false;

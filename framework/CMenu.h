@@ -1,7 +1,9 @@
 // CMenu: a menu handle. Menus this object created or attached are destroyed
-// with it (unless detached) and are registered on the thread, so that a
-// window routes WM_MEASUREITEM and WM_DRAWITEM of owner-drawn items to the
-// menu object's MeasureItem and DrawItem.
+// with it (unless detached) and are registered, so that a window routes
+// WM_MEASUREITEM and WM_DRAWITEM of owner-drawn items to the menu object's
+// MeasureItem and DrawItem. The registration is also written into the menu
+// (its MENUINFO menu data), so that windows of another module linking the
+// framework find the object too; the menu data is the framework's.
 #pragma once
 
 #include <windows.h>
@@ -66,5 +68,9 @@ public:
   virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
 private:
+  static const DWORD kSignature = 0x754D7746;  // marks a live menu object
+  static CMenu* FromMenuData(HMENU hMenu);
+
+  DWORD m_dwSignature = kSignature;
   bool m_bOwned = false;
 };

@@ -21,6 +21,7 @@ LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
 
 // Internals the window procedure and the creation hook need.
 struct CWndAccess {
+  static MSG& CurrentMessage(CWnd* pWnd) { return pWnd->m_currentMsg; }
   static void Hooked(CWnd* pWnd, HWND hWnd) { pWnd->SubclassHandle(hWnd); }
 
   // After WM_NCDESTROY: the window is gone, unbind and let the object go.
@@ -39,6 +40,12 @@ struct CWndAccess {
 };
 
 namespace {
+
+LRESULT FailedResult(UINT message) {
+  if (message == WM_CREATE) return -1;
+  if (message == WM_NCCREATE) return FALSE;
+  return 0;
+}
 
 LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
   AfxThreadState* state = AfxGetThreadState();
@@ -66,12 +73,13 @@ void UnhookWindowCreate() {
 }
 
 LRESULT CallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  AfxThreadState* state = AfxGetThreadState();
-  MSG saved = state->lastSentMsg;
-  state->lastSentMsg.hwnd = hWnd;
-  state->lastSentMsg.message = message;
-  state->lastSentMsg.wParam = wParam;
-  state->lastSentMsg.lParam = lParam;
+  MSG saved = CWndAccess::CurrentMessage(pWnd);
+  MSG current = {};
+  current.hwnd = hWnd;
+  current.message = message;
+  current.wParam = wParam;
+  current.lParam = lParam;
+  CWndAccess::CurrentMessage(pWnd) = current;
   LRESULT result = 0;
   // Nothing may unwind through the system's message dispatch: a failure in
   // a handler ends that message (a failed WM_CREATE fails the creation).
@@ -79,12 +87,18 @@ LRESULT CallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM l
     result = pWnd->WindowProc(message, wParam, lParam);
   } catch (CException* e) {
     e->Delete();
-    result = (message == WM_CREATE || message == WM_NCCREATE) ? (message == WM_CREATE ? -1 : FALSE) : 0;
+    result = FailedResult(message);
   } catch (...) {
-    result = (message == WM_CREATE || message == WM_NCCREATE) ? (message == WM_CREATE ? -1 : FALSE) : 0;
+    result = FailedResult(message);
   }
-  if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) CWndAccess::Destroyed(pWnd);
-  state->lastSentMsg = saved;
+  // The handler may have let the object go (a window destroyed and its
+  // object deleted): it is touched only while it is still bound.
+  bool bound = CWnd::FromHandlePermanent(hWnd) == pWnd;
+  if (bound && message == WM_NCDESTROY) {
+    CWndAccess::Destroyed(pWnd);
+    bound = false;
+  }
+  if (bound) CWndAccess::CurrentMessage(pWnd) = saved;
   return result;
 }
 
@@ -97,7 +111,8 @@ LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 CWnd::CWnd()
-    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_bOwnsWindow(false), m_bCreating(false), m_bDestructing(false) {}
+    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_currentMsg(), m_bOwnsWindow(false), m_bCreating(false),
+      m_bDestructing(false) {}
 
 CWnd::~CWnd() {
   if (!m_hWnd || FromHandlePermanent(m_hWnd) != this) return;
@@ -188,6 +203,14 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCWSTR lpszClassName, LPCWSTR lpszWindowNa
   cs.hInstance = AfxGetInstanceHandle();
   cs.lpCreateParams = lpParam;
   if (!PreCreateWindow(cs)) return FALSE;
+  // A class the program registered is found under the program's instance,
+  // also when the framework runs inside a DLL.
+  WNDCLASSEXW wc = {};
+  wc.cbSize = sizeof(wc);
+  HINSTANCE hProgram = GetModuleHandleW(nullptr);
+  if (cs.lpszClass && cs.hInstance != hProgram && !GetClassInfoExW(cs.hInstance, cs.lpszClass, &wc) &&
+      GetClassInfoExW(hProgram, cs.lpszClass, &wc))
+    cs.hInstance = hProgram;
 
   auto create = [](void* context) -> HWND {
     const CREATESTRUCTW& c = *static_cast<CREATESTRUCTW*>(context);
@@ -331,8 +354,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::Default() {
-  const MSG& msg = AfxGetThreadState()->lastSentMsg;
-  return DefWindowProc(msg.message, msg.wParam, msg.lParam);
+  return DefWindowProc(m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam);
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {

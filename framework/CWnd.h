@@ -211,6 +211,9 @@ private:
   void UnbindHandle();
   void SubclassHandle(HWND hWnd);
 
+  // The message being handled, for Default(). Kept in the object so that
+  // every module linking the framework sees the same one.
+  MSG m_currentMsg;
   bool m_bOwnsWindow;     // created by this object
   bool m_bCreating;       // inside CreateEx: a failed creation leaves the object to the caller
   bool m_bDestructing;    // inside the destructor: no PostNcDestroy
