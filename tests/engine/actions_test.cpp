@@ -377,3 +377,82 @@ TEST_F(ActionsTest, RepeatForeverRestartsItsInnerActionWithTheCarriedTime)
     frames(2, 0.25f);
     EXPECT_NEAR(node->getPositionX(), 20, 1e-3f);
 }
+
+TEST_F(ActionsTest, EasingCurvesKeepTheirEnds)
+{
+    struct Probe
+    {
+        const char* name;
+        ActionInterval* ease;
+        float atHalf;
+    };
+    auto move = []() { return MoveBy::create(1.0f, Vec2(100, 0)); };
+    Probe probes[] = {
+        {"EaseOut", EaseOut::create(move(), 2.0f), 100 * sqrtf(0.5f)},
+        {"EaseInOut", EaseInOut::create(move(), 2.0f), 50},
+        {"EaseSineIn", EaseSineIn::create(move()), 100 * (1 - cosf(MATH_PIOVER2 / 2))},
+        {"EaseSineOut", EaseSineOut::create(move()), 100 * sinf(MATH_PIOVER2 / 2)},
+    };
+    std::vector<Node*> nodes;
+    for (auto& p : probes)
+    {
+        nodes.push_back(runningNode());
+        nodes.back()->runAction(p.ease);
+    }
+    frames(3, 0.25f);
+    for (size_t i = 0; i < nodes.size(); ++i)
+        EXPECT_NEAR(nodes[i]->getPositionX(), probes[i].atHalf, 0.01f) << probes[i].name;
+    frames(3, 0.25f);
+    for (size_t i = 0; i < nodes.size(); ++i)
+        EXPECT_NEAR(nodes[i]->getPositionX(), 100, 1e-3f) << probes[i].name;
+
+    // Back-out passes the end before settling on it.
+    auto node = runningNode();
+    node->runAction(EaseBackOut::create(MoveBy::create(1.0f, Vec2(100, 0))));
+    float highest = 0;
+    for (int i = 0; i < 6; ++i)
+    {
+        frames(1, 0.25f);
+        highest = std::max(highest, node->getPositionX());
+    }
+    EXPECT_GT(highest, 100);
+    EXPECT_NEAR(node->getPositionX(), 100, 1e-3f);
+}
+
+TEST_F(ActionsTest, InstantActionsActInTheirFrame)
+{
+    auto node = runningNode();
+    node->setVisible(false);
+    node->runAction(Sequence::create(Show::create(), Place::create(Vec2(5, 6)), nullptr));
+    frames(1, 0.1f);
+    EXPECT_TRUE(node->isVisible());
+    EXPECT_EQ(node->getPosition(), Vec2(5, 6));
+    node->runAction(ToggleVisibility::create());
+    frames(1, 0.1f);
+    EXPECT_FALSE(node->isVisible());
+    node->runAction(Hide::create()->reverse());
+    frames(1, 0.1f);
+    EXPECT_TRUE(node->isVisible());
+}
+
+TEST_F(ActionsTest, TargetedActionMovesAnotherNode)
+{
+    auto runner = runningNode();
+    auto other = runningNode();
+    runner->runAction(TargetedAction::create(other, MoveBy::create(0.5f, Vec2(0, 8))));
+    frames(4, 0.25f);
+    EXPECT_FLOAT_EQ(other->getPositionY(), 8);
+    EXPECT_FLOAT_EQ(runner->getPositionY(), 0);
+}
+
+TEST_F(ActionsTest, StoppingAnotherActionMidStepKeepsTheRestRunning)
+{
+    auto node = runningNode();
+    auto rotate = RotateBy::create(1.0f, 90);
+    node->runAction(CallFunc::create([&]() { node->stopAction(rotate); }));
+    node->runAction(rotate);
+    node->runAction(MoveBy::create(0.5f, Vec2(10, 0)));
+    frames(4, 0.25f);
+    EXPECT_FLOAT_EQ(node->getRotation(), 0);
+    EXPECT_NEAR(node->getPositionX(), 10, 1e-4f);
+}

@@ -191,3 +191,43 @@ TEST(StringObjectTest, FormatsWithinItsBoundAndConverts)
     auto cut = __String::createWithFormat("%s", longText.c_str());
     EXPECT_EQ(cut->length(), 100 * 1024 - 1);
 }
+
+TEST_F(RefAndPoolTest, VectorEditsKeepCountsRight)
+{
+    int destroyed = 0;
+    Vector<Tracked*> v;
+    std::vector<Tracked*> raw;
+    for (int i = 0; i < 4; ++i)
+    {
+        raw.push_back(new Tracked(&destroyed));
+        v.pushBack(raw.back());
+        raw.back()->release();
+    }
+    v.insert(0, raw[3]);
+    EXPECT_EQ(v.getIndex(raw[3]), 0);
+    EXPECT_EQ(raw[3]->getReferenceCount(), 2u);
+    v.eraseObject(raw[3], true); // both places
+    EXPECT_EQ(destroyed, 1);
+    v.erase(v.begin(), v.begin() + 2);
+    EXPECT_EQ(destroyed, 3);
+    EXPECT_EQ(v.size(), 1);
+    EXPECT_TRUE(v.contains(raw[2]));
+    v.popBack();
+    EXPECT_EQ(destroyed, 4);
+    EXPECT_TRUE(v.empty());
+    EXPECT_EQ(v.getRandomObject(), nullptr);
+}
+
+TEST(ValueCollectionsTest, IntegerKeyedMapsAndDescriptions)
+{
+    ValueMapIntKey byNumber;
+    byNumber[3] = Value("three");
+    Value v(byNumber);
+    EXPECT_EQ(v.getType(), Value::Type::INT_KEY_MAP);
+    EXPECT_EQ(v.asIntKeyMap().at(3).asString(), "three");
+    ValueMap m;
+    m["list"] = Value(ValueVector{Value(1), Value(true)});
+    std::string text = Value(m).getDescription();
+    EXPECT_NE(text.find("list"), std::string::npos);
+    EXPECT_NE(text.find("true"), std::string::npos);
+}

@@ -483,3 +483,65 @@ TEST_F(EventsTest, PausingATargetCanReachItsDescendants)
     touch(0, 1, 1);
     EXPECT_EQ(rec.log.size(), 1u);
 }
+
+TEST_F(EventsTest, ChangesDuringNestedDispatchesWaitForTheOutermost)
+{
+    auto node = child(scene, "n", 0);
+    auto dispatcher = director->getEventDispatcher();
+    std::vector<std::string> log;
+    EventListenerCustom* inner = nullptr;
+    dispatcher->addEventListenerWithSceneGraphPriority(EventListenerCustom::create("outer", [&](EventCustom*) {
+        log.push_back("outer");
+        inner = dispatcher->addCustomEventListener("inner", [&](EventCustom*) { log.push_back("inner"); });
+        dispatcher->dispatchCustomEvent("inner"); // not yet registered
+    }), node);
+    dispatcher->dispatchCustomEvent("outer");
+    dispatcher->dispatchCustomEvent("inner");
+    EXPECT_EQ(log, (std::vector<std::string>{"outer", "inner"}));
+    dispatcher->removeEventListener(inner);
+    dispatcher->dispatchCustomEvent("inner");
+    EXPECT_EQ(log.size(), 2u);
+}
+
+TEST_F(EventsTest, CurrentTargetIsTheListenersNode)
+{
+    auto node = child(scene, "n", 0);
+    Node* seen = reinterpret_cast<Node*>(1);
+    auto listener = EventListenerTouchOneByOne::create();
+    listener->onTouchBegan = [&](Touch*, Event* e) {
+        seen = e->getCurrentTarget();
+        return false;
+    };
+    director->getEventDispatcher()->addEventListenerWithSceneGraphPriority(listener, node);
+    touch(0, 1, 1);
+    EXPECT_EQ(seen, node);
+
+    auto fixed = EventListenerTouchOneByOne::create();
+    fixed->onTouchBegan = [&](Touch*, Event* e) {
+        seen = e->getCurrentTarget();
+        return false;
+    };
+    director->getEventDispatcher()->addEventListenerWithFixedPriority(fixed, 1);
+    touch(0, 2, 2, 2);
+    EXPECT_EQ(seen, nullptr);
+}
+
+TEST_F(EventsTest, KeyboardLayersHearKeysWhileEnabled)
+{
+    struct KeyLayer : Layer
+    {
+        std::vector<EventKeyboard::KeyCode> keys;
+        void onKeyReleased(EventKeyboard::KeyCode k, Event*) override { keys.push_back(k); }
+    };
+    auto layer = new KeyLayer();
+    layer->init();
+    layer->autorelease();
+    scene->addChild(layer);
+    layer->setKeyboardEnabled(true);
+    view->handleKey(EventKeyboard::KeyCode::KEY_ESCAPE, true);
+    view->handleKey(EventKeyboard::KeyCode::KEY_ESCAPE, false);
+    layer->setKeyboardEnabled(false);
+    view->handleKey(EventKeyboard::KeyCode::KEY_ESCAPE, false);
+    ASSERT_EQ(layer->keys.size(), 1u);
+    EXPECT_EQ(layer->keys[0], EventKeyboard::KeyCode::KEY_BACK); // the same key
+}

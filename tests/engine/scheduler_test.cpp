@@ -402,3 +402,66 @@ TEST_F(SchedulerTest, ApplicationRunsFramesUntilItsLimitOrTheEnd)
     failing.launch = false;
     EXPECT_EQ(failing.run(), 1);
 }
+
+TEST_F(SchedulerTest, DirectorConvertsSpacesAndKeepsItsMatrixStack)
+{
+    EXPECT_EQ(director->convertToGL(Vec2(10, 40)), Vec2(10, 600));
+    EXPECT_EQ(director->convertToUI(Vec2(10, 600)), Vec2(10, 40));
+    director->setContentScaleFactor(2.0f);
+    EXPECT_EQ(director->getWinSizeInPixels(), Size(1920, 1280));
+    director->setContentScaleFactor(1.0f);
+
+    Mat4 t;
+    Mat4::createTranslation(1, 2, 3, &t);
+    director->pushMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW);
+    director->loadMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW, t);
+    director->multiplyMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW, t);
+    EXPECT_FLOAT_EQ(director->getMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW).m[12], 2);
+    director->popMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW);
+    EXPECT_TRUE(director->getMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW).isIdentity());
+    director->popMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW); // the bottom one stays
+    EXPECT_TRUE(director->getMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW).isIdentity());
+}
+
+TEST_F(SchedulerTest, NotificationNodeRunsBesideTheScene)
+{
+    auto overlay = UpdatingNode::create("overlay", nullptr);
+    overlay->scheduleUpdate();
+    director->setNotificationNode(overlay);
+    EXPECT_TRUE(overlay->isRunning());
+    frames(2, 0.1f);
+    EXPECT_EQ(overlay->updates, 2);
+    director->setNotificationNode(nullptr);
+    frames(1, 0.1f);
+}
+
+TEST_F(SchedulerTest, PausingEveryTargetAndResumingThem)
+{
+    auto a = runningNode("a");
+    auto b = runningNode("b");
+    a->scheduleUpdate();
+    int calls = 0;
+    b->schedule([&](float) { ++calls; }, "t");
+    frames(1, 0.1f);
+    auto paused = director->getScheduler()->pauseAllTargetsWithMinPriority(Scheduler::PRIORITY_NON_SYSTEM_MIN);
+    EXPECT_TRUE(director->getScheduler()->isTargetPaused(a));
+    frames(2, 0.1f);
+    EXPECT_EQ(a->updates, 1);
+    EXPECT_EQ(calls, 0);
+    director->getScheduler()->resumeTargets(paused);
+    frames(1, 0.1f);
+    EXPECT_EQ(a->updates, 2);
+    EXPECT_EQ(calls, 1);
+}
+
+TEST_F(SchedulerTest, TimersAddedInsideACallbackStartLater)
+{
+    auto node = runningNode();
+    std::vector<std::string> log;
+    node->scheduleOnce([&](float) {
+        log.push_back("first");
+        node->schedule([&](float) { log.push_back("second"); }, "second");
+    }, 0.1f, "first");
+    frames(3, 0.1f);
+    EXPECT_EQ(log, (std::vector<std::string>{"first", "second"}));
+}
