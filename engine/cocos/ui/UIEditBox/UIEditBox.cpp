@@ -68,6 +68,8 @@ EditBox::EditBox()
 
 EditBox::~EditBox()
 {
+    // the delegate may be gone already: it hears nothing of this
+    _delegate = nullptr;
     if (_editing) detachWithIME();
 }
 
