@@ -99,7 +99,7 @@ TEST(MediaJson, StringsDecodeEscapesAndSurrogatePairs)
 
 TEST(MediaJson, MalformedInputGivesNull)
 {
-    const char* bad[] = {"", "{", "[1, 2", "{\"a\" 1}", "{\"a\": }", "\"unterminated", "tru", "[1,]x", "{\"a\":\"\\u12\"}"};
+    const char* bad[] = {"", "{", "[1, 2", "{\"a\" 1}", "{\"a\": }", "\"unterminated", "tru", "[1,]x", "{\"a\":\"\\u12\"}", "[-inf]", "[-nan]", "[0x10]", "[-]"};
     for (const char* text : bad)
     {
         Json* j = Json_create(text);

@@ -50,7 +50,20 @@ static const char* parse_value(Json* item, const char* value, int depth);
 
 static const char* parse_number(Json* item, const char* num) {
 	char* end = 0;
-	double n = strtod(num, &end);
+	double n;
+	const char* p = num;
+	/* only JSON's own form: no "inf", "nan" or hexadecimal after a sign */
+	if (*p == '-') ++p;
+	if (*p < '0' || *p > '9') {
+		set_error(num);
+		return 0;
+	}
+	for (++p; (*p >= '0' && *p <= '9') || *p == '.' || *p == 'e' || *p == 'E' || *p == '+' || *p == '-'; ++p) {}
+	if (*p == 'x' || *p == 'X') {
+		set_error(num);
+		return 0;
+	}
+	n = strtod(num, &end);
 	if (end == num) {
 		set_error(num);
 		return 0;
