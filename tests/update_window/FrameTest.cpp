@@ -3,6 +3,8 @@
 // display (geometry, skin, keys, dragging, the close button).
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "CGameUpdateFrame.h"
 #include "TextProbe.h"
 #include "UpdateWindowClass.h"
@@ -157,6 +159,12 @@ class FrameWindow : public ::testing::Test {
 protected:
   static void SetUpTestSuite() { ASSERT_TRUE(RegisterUpdateWindowClass(GetModuleHandleW(nullptr))); }
   void SetUp() override {
+    // The frame's manager reads the update list beside this program: none here.
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring list(self);
+    list = list.substr(0, list.find_last_of(L'\\')) + L"\\Update\\Update.VQD";
+    DeleteFileW(list.c_str());
     m_pFrame = new CTestFrame();
     RECT empty = {0, 0, 0, 0};
     ASSERT_TRUE(m_pFrame->Create(kUpdateWindowClass, L"Velkor游戏中心",
