@@ -210,7 +210,8 @@ TEST(Interface, CopiesCarryAllThreeRecords)
     // The records are found from the engine node, as the parser and the parsed layer do.
     cocos2d::Node* asNode = &node;
     EXPECT_NE(dynamic_cast<CSpriteUIJsonData*>(asNode), nullptr);
-    EXPECT_EQ(dynamic_cast<CSpriteUIJsonData*>(&a), nullptr);
+    cocos2d::Ref* plain = &a;
+    EXPECT_EQ(dynamic_cast<CSpriteUIJsonData*>(plain), nullptr);
 }
 
 TEST(SpriteData, TextPayloadIsTerminated)
