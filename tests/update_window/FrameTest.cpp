@@ -208,6 +208,10 @@ TEST_F(FrameWindow, SizesCentresAndTitlesItself) {
   wchar_t cls[32];
   GetClassNameW(m_hWnd, cls, 32);
   EXPECT_STREQ(L"TolmGame", cls);
+  // The class: double clicks, the program's icon 212, the arrow, no background.
+  EXPECT_EQ(static_cast<ULONG_PTR>(CS_DBLCLKS), GetClassLongPtrW(m_hWnd, GCL_STYLE));
+  EXPECT_NE(0u, GetClassLongPtrW(m_hWnd, GCLP_HICON));
+  EXPECT_EQ(0u, GetClassLongPtrW(m_hWnd, GCLP_HBRBACKGROUND));
   RECT button = m_pFrame->GetCloseButton().GetRect();
   EXPECT_EQ(384, button.left);
   EXPECT_EQ(8, button.top);
