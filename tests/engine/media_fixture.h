@@ -28,6 +28,7 @@ protected:
         cocos2d::FileUtils* fu = cocos2d::FileUtils::getInstance();
         fu->setSearchPaths(savedPaths);
         fu->purgeCachedEntries();
+        fu->removeDirectory(dir);
         director->getTextureCache()->removeAllTextures();
         EngineTest::TearDown();
     }
