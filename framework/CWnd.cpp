@@ -17,6 +17,20 @@ const wchar_t kObjectProp[] = L"Framework.CWnd";
 
 LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The procedure the framework replaced is also kept on the window, under a
+// name of this module: when the framework is no longer first in the
+// window's chain (someone subclassed the window after it), unsubclassing
+// leaves its procedure in place, passing messages on to that one.
+LPCWSTR SuperProp() {
+  static wchar_t name[48];
+  if (!name[0]) AfxFormatBuffer(name, 48, L"Framework.Super.%p", static_cast<void*>(AfxGetInstanceHandle()));
+  return name;
+}
+
+WNDPROC SavedSuper(HWND hWnd) { return reinterpret_cast<WNDPROC>(GetPropW(hWnd, SuperProp())); }
+
+WNDPROC CurrentProc(HWND hWnd) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hWnd, GWLP_WNDPROC)); }
+
 }  // namespace
 
 // Internals the window procedure and the creation hook need.
@@ -31,7 +45,7 @@ struct CWndAccess {
       app->m_pMainWnd = nullptr;
       PostQuitMessage(0);
     }
-    if (pWnd->m_pfnSuper) SetWindowLongPtrW(pWnd->m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pWnd->m_pfnSuper));
+    RemovePropW(pWnd->m_hWnd, SuperProp());
     pWnd->m_pfnSuper = nullptr;
     pWnd->UnbindHandle();
     pWnd->m_bOwnsWindow = false;
@@ -104,8 +118,13 @@ LRESULT CallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM l
 
 LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-  if (!pWnd) return DefWindowProcW(hWnd, message, wParam, lParam);
-  return CallWndProc(pWnd, hWnd, message, wParam, lParam);
+  if (pWnd) return CallWndProc(pWnd, hWnd, message, wParam, lParam);
+  // Left in a chain after unsubclassing: pass on.
+  WNDPROC super = SavedSuper(hWnd);
+  if (!super) return DefWindowProcW(hWnd, message, wParam, lParam);
+  LRESULT result = CallWindowProcW(super, hWnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) RemovePropW(hWnd, SuperProp());
+  return result;
 }
 
 }  // namespace
@@ -167,9 +186,15 @@ void CWnd::UnbindHandle() {
 
 void CWnd::SubclassHandle(HWND hWnd) {
   BindHandle(hWnd);
+  // Still first in the chain from an earlier binding: take it over.
+  if (CurrentProc(hWnd) == &FrameworkWndProc) {
+    m_pfnSuper = SavedSuper(hWnd);
+    return;
+  }
   auto old = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameworkWndProc)));
-  if (old != &FrameworkWndProc) m_pfnSuper = old;
+  m_pfnSuper = old;
+  SetPropW(hWnd, SuperProp(), reinterpret_cast<HANDLE>(old));
 }
 
 // ----- creation and binding
@@ -258,6 +283,8 @@ HWND CWnd::Detach() {
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
   if (m_hWnd || !hWnd || !IsWindow(hWnd) || FromHandlePermanent(hWnd)) return FALSE;
+  // The framework's procedure is still inside the chain, behind another one.
+  if (SavedSuper(hWnd) && CurrentProc(hWnd) != &FrameworkWndProc) return FALSE;
   BindHandle(hWnd);
   PreSubclassWindow();
   SubclassHandle(hWnd);
@@ -274,10 +301,13 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
 HWND CWnd::UnsubclassWindow() {
   HWND hWnd = m_hWnd;
   if (!hWnd) return nullptr;
-  if (m_pfnSuper) {
-    SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    m_pfnSuper = nullptr;
+  // Put back what was there, unless someone subclassed the window after the
+  // framework; then the framework's procedure stays and passes messages on.
+  if (SavedSuper(hWnd) && CurrentProc(hWnd) == &FrameworkWndProc) {
+    SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SavedSuper(hWnd)));
+    RemovePropW(hWnd, SuperProp());
   }
+  m_pfnSuper = nullptr;
   UnbindHandle();
   return hWnd;
 }

@@ -249,6 +249,34 @@ TEST(CWndSubclass, InterceptsAndPassesOnThenRestoresTheProcedure) {
   DestroyWindow(h);
 }
 
+WNDPROC g_behind = nullptr;
+int g_outerSeen = 0;
+
+LRESULT CALLBACK OuterProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kUnhandled || message == kPing) ++g_outerSeen;
+  return CallWindowProcW(g_behind, hWnd, message, wParam, lParam);
+}
+
+TEST(CWndSubclass, UnsubclassingBehindAnotherSubclasserKeepsTheChainWorking) {
+  g_original.clear();
+  g_outerSeen = 0;
+  HWND h = CreateWindowExW(0, RecordingClass(), L"s", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  CProbeWnd w;
+  ASSERT_TRUE(w.SubclassWindow(h));
+  g_behind = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+  EXPECT_EQ(SendMessageW(h, kPing, 1, 0), 42);  // outer, then the object
+  EXPECT_EQ(w.UnsubclassWindow(), h);
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h, GWLP_WNDPROC)), &OuterProc);  // left alone
+  EXPECT_EQ(SendMessageW(h, kPing, 1, 0), 1001);  // outer, then through to the class procedure
+  EXPECT_EQ(SendMessageW(h, kUnhandled, 2, 0), 1002);
+  EXPECT_EQ(g_outerSeen, 3);
+  EXPECT_EQ(w.pings, 1);
+  CProbeWnd again;
+  EXPECT_FALSE(again.SubclassWindow(h));  // the framework is still inside the chain
+  DestroyWindow(h);
+}
+
 TEST(CWndSubclass, ADialogItemOfAnotherWindow) {
   CProbeWnd parent;
   ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0));
