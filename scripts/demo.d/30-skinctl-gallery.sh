@@ -1,5 +1,7 @@
 # The skinned control library: the gallery dialog under Wine on the virtual
-# display, in the default scheme and again after one scheme change.
+# display, in the default scheme and again after one scheme change. The
+# gallery is driven through a control folder: it writes "ready" once shown
+# and "switched" after the change; "switch" and "quit" are ours.
 root=$1
 . "$root/scripts/lib/screenshot.sh"
 exe="$root/build/win32/bin/gallery.exe"
@@ -7,19 +9,43 @@ if [ ! -f "$exe" ]; then
   echo "skinctl: gallery.exe not built"
   exit 1
 fi
-# Switch the scheme after 4 s, quit after 8 s.
-wine "$exe" --switch-after 4000 --quit-after 8000 --scheme 120,0.1,-0.05 </dev/null &
+control=$(mktemp -d)
+trap 'rm -rf "$control"' EXIT
+
+await() {  # await FILE: up to 30 s
+  local i
+  for i in $(seq 1 300); do
+    [ -e "$control/$1" ] && return 0
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+wine "$exe" --control "$(winepath -w "$control")" --quit-after 60000 --scheme 120,0.0,-0.05 </dev/null &
 pid=$!
-sleep 2.5
-screenshot skinctl-gallery-default
-sleep 3
-screenshot skinctl-gallery-green
-# The gallery quits by itself; stop it only if it did not.
-for _ in $(seq 1 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.25; done
+status=0
+if await ready; then
+  sleep 0.5
+  screenshot skinctl-gallery-default
+  touch "$control/switch"
+  if await switched; then
+    sleep 0.5
+    screenshot skinctl-gallery-green
+  else
+    echo "skinctl: the gallery did not switch its scheme" >&2
+    status=1
+  fi
+else
+  echo "skinctl: the gallery did not come up" >&2
+  status=1
+fi
+touch "$control/quit"
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then
   kill "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
   echo "skinctl: the gallery did not quit by itself" >&2
-  exit 1
+  status=1
 fi
-wait "$pid"
+wait "$pid" || status=1
+exit $status

@@ -22,6 +22,12 @@ class OffscreenImage {
   // Row 0 first, rows of GetPitch() bytes (top-down).
   BYTE* GetBits() const { return static_cast<BYTE*>(m_pBits); }
   int GetPitch() const { return ((m_nWidth * m_nBitsPerPixel + 31) / 32) * 4; }
+  // 32-bit images: marks the pixels of a rectangle fully opaque. GDI leaves
+  // the alpha byte of what it draws at 0, which per-pixel alpha reads as
+  // transparent.
+  void SetOpaque(const RECT& area);
+  // 32-bit images: makes the pixels of a region fully transparent.
+  void ClearRegion(HRGN region);
 
  private:
   int m_nWidth;

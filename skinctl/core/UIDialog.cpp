@@ -4,6 +4,7 @@
 #include "CClientDC.h"
 #include "CDC.h"
 #include "CPngImage.h"
+#include "CRgn.h"
 #include "OffscreenImage.h"
 #include "SkinctlModule.h"
 #include "UIResourceManager.h"
@@ -19,6 +20,11 @@ const int kCorner = 5;  // inset and corner of the rounded region
 const wchar_t* const kFramePieces[ENCIRCLE_PIECES] = {L"SKIN_WND_TL", L"SKIN_WND_TM", L"SKIN_WND_TR",
                                                       L"SKIN_WND_ML", L"SKIN_WND_MR", L"SKIN_WND_BL",
                                                       L"SKIN_WND_BM", L"SKIN_WND_BR"};
+
+// The dialog's visible body: a rounded rectangle inset by the margin.
+HRGN CreateBodyRegion(int cx, int cy) {
+  return ::CreateRoundRectRgn(kCorner, kCorner, cx - kCorner + 1, cy - kCorner + 1, kCorner, kCorner);
+}
 
 }  // namespace
 
@@ -138,12 +144,21 @@ void CUIDialog::RectifyResource(int cx, int cy) {
     const int left = cx - w * (i + 1) - 2 * i - 14;
     ::SetRect(&m_rcButton[i], left, 5, left + w, 5 + h);
   }
-  SetWindowRgn(::CreateRoundRectRgn(kCorner, kCorner, cx - kCorner + 1, cy - kCorner + 1, kCorner, kCorner), TRUE);
+  SetWindowRgn(CreateBodyRegion(cx, cy), TRUE);
 
   if (m_Layered.m_hWnd) {
     OffscreenImage canvas(cx, cy, 32);
     if (!canvas) return;
     PaintDialog(canvas.GetCDC(), cx, cy);
+    // The frame pieces carry their own alpha; the area inside the frame is
+    // the dialog's opaque body, also where it shows in the outer margin.
+    const _EncircleInfo& frame = m_UIAttribute.m_EncircleInfo;
+    canvas.SetOpaque(CRect(frame.nLeft, frame.nTop, cx - frame.nRight, cy - frame.nBottom));
+    // Over the dialog itself the companion is transparent in its content too,
+    // not only by its region (which some systems do not apply to layered
+    // windows): the dialog's own, live painting shows through.
+    CRgn inside;
+    if (inside.Attach(CreateBodyRegion(cx, cy))) canvas.ClearRegion(static_cast<HRGN>(inside.GetSafeHandle()));
     CRect hole(kCorner, kCorner, cx - kCorner, cy - kCorner);
     CPoint round(kCorner, kCorner);
     m_Layered.InitLayeredArea(canvas.GetCDC(), 255, hole, round, false);

@@ -61,31 +61,31 @@ bool CUILayered::Publish(HDC source, int width, int height, BYTE alpha, const CR
   ::UpdateLayeredWindow(m_hWnd, screen, nullptr, &size, source, &origin, 0, &blend, ULW_ALPHA);
   ::ReleaseDC(m_hWnd, screen);
 
-  HRGN region = ::CreateRectRgn(0, 0, width, height);
-  if (region == nullptr) return false;
+  CRgn region;
+  if (!region.CreateRectRgn(0, 0, width, height)) return false;
+  auto cut = [&region](CRgn& part) {
+    if (part.GetSafeHandle()) region.CombineRgn(&region, &part, RGN_DIFF);
+  };
   if (excludeChildren && m_pOwner && m_pOwner->m_hWnd) {
     for (HWND child = ::GetWindow(m_pOwner->m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-      RECT r;
+      CRect r;
       ::GetWindowRect(child, &r);
-      if (r.right - r.left <= 0 || r.bottom - r.top <= 0) continue;
-      ::MapWindowPoints(nullptr, m_pOwner->m_hWnd, reinterpret_cast<POINT*>(&r), 2);
-      HRGN cut = ::CreateRectRgnIndirect(&r);
-      if (cut) {
-        ::CombineRgn(region, region, cut, RGN_DIFF);
-        ::DeleteObject(cut);
-      }
+      if (r.Width() <= 0 || r.Height() <= 0) continue;
+      m_pOwner->ScreenToClient(&r);
+      CRgn part;
+      part.CreateRectRgnIndirect(&r);
+      cut(part);
     }
   }
   if (!hole.IsRectEmpty()) {
-    HRGN cut = ::CreateRoundRectRgn(hole.left, hole.top, hole.right + 1, hole.bottom + 1, round.x, round.y);
-    if (cut) {
-      ::CombineRgn(region, region, cut, RGN_DIFF);
-      ::DeleteObject(cut);
-    }
+    CRgn part;
+    part.CreateRoundRectRgn(hole.left, hole.top, hole.right + 1, hole.bottom + 1, round.x, round.y);
+    cut(part);
   }
   // The window owns the region from here on.
-  if (::SetWindowRgn(m_hWnd, region, TRUE) == 0) {
-    ::DeleteObject(region);
+  HRGN handed = static_cast<HRGN>(region.Detach());
+  if (::SetWindowRgn(m_hWnd, handed, TRUE) == 0) {
+    ::DeleteObject(handed);
     return false;
   }
   return true;

@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "CDC.h"
+#include "CPngImage.h"
 #include "SkinTestSupport.h"
 #include "UIDialog.h"
 #include "UIResourceManager.h"
 
 namespace {
 
-const UINT kAllButtons = 201, kNoSysMenu = 202, kCloseOnly = 203;
+const UINT kAllButtons = 201, kNoSysMenu = 202, kCloseOnly = 203, kWithControls = 204;
 
 // Opens the protected state for the tests and records what reached it.
 class TestDialog : public CUIDialog {
@@ -305,6 +306,21 @@ TEST_F(SkinnedDialogTest, PaintsFrameBackgroundButtonsAndClientAreaLast) {
     for (int x = 0; x < 23; x += 4) ASSERT_EQ(canvas.At(close.left + x, close.top + y), alone.At(x, y)) << x << "," << y;
 }
 
+TEST_F(SkinnedDialogTest, ASchemeChangeRepaintsTheDialogAtOnce) {
+  TestDialog dialog(kAllButtons, nullptr);
+  Open(dialog, kAllButtons);
+  Pump(50);
+  const int before = dialog.drawn;
+  _UIRenderInfo green;
+  green.hue = 120;
+  resources.SetUIResource(green);
+  EXPECT_GT(dialog.drawn, before);
+  // Setting the title repaints as well.
+  const int titled = dialog.drawn;
+  dialog.SetWindowText(L"Another title");
+  EXPECT_GT(dialog.drawn, titled);
+}
+
 TEST_F(SkinnedDialogTest, ALongTitleStopsShortOfTheButtons) {
   TestDialog dialog(kAllButtons, nullptr);
   Open(dialog, kAllButtons);
@@ -326,6 +342,92 @@ TEST_F(SkinnedDialogTest, ALongTitleStopsShortOfTheButtons) {
       ASSERT_LE(x, size.cx - 95) << y;
     }
   EXPECT_GT(changed, 50);
+}
+
+TEST_F(SkinnedDialogTest, LabelsAndButtonsTakeTheSkinsTextColourAndBrush) {
+  TestDialog dialog(kWithControls, nullptr);
+  Open(dialog, kWithControls);
+  HWND label = GetDlgItem(dialog.m_hWnd, 1000);
+  HWND edit = GetDlgItem(dialog.m_hWnd, 1001);
+  ASSERT_TRUE(label && edit);
+  TestCanvas canvas(4, 4, 0);
+  SetBkMode(canvas.dc(), OPAQUE);
+  const LRESULT brush = dialog.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.dc()),
+                                           reinterpret_cast<LPARAM>(label));
+  EXPECT_EQ(reinterpret_cast<HGDIOBJ>(brush), CUIDialog::m_UIAttribute.m_brBackground.GetSafeHandle());
+  EXPECT_EQ(GetTextColor(canvas.dc()), RGB(10, 10, 10));
+  EXPECT_EQ(GetBkMode(canvas.dc()), TRANSPARENT);
+
+  // Edits keep the system's colours.
+  SetTextColor(canvas.dc(), RGB(1, 1, 1));
+  const LRESULT other = dialog.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(canvas.dc()),
+                                           reinterpret_cast<LPARAM>(edit));
+  EXPECT_NE(reinterpret_cast<HGDIOBJ>(other), CUIDialog::m_UIAttribute.m_brBackground.GetSafeHandle());
+  EXPECT_NE(GetTextColor(canvas.dc()), RGB(10, 10, 10));
+}
+
+class LayeredCompanionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(owner.CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(100, 100, 300, 200), nullptr, 0));
+    ASSERT_TRUE(child.CreateEx(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, CRect(20, 20, 60, 50), &owner, 7));
+    CRect rect(100, 100, 300, 200);
+    ASSERT_TRUE(layered.CreateLayered(&owner, rect));
+  }
+  bool In(int x, int y) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(layered.m_hWnd, region);
+    const bool in = PtInRegion(region, x, y) != FALSE;
+    DeleteObject(region);
+    return in;
+  }
+  CWnd owner, child;
+  CUILayered layered;
+};
+
+TEST_F(LayeredCompanionTest, CreatedOwnedAndLayeredOverTheRectangle) {
+  EXPECT_EQ(layered.m_pOwner, &owner);
+  EXPECT_EQ(GetWindow(layered.m_hWnd, GW_OWNER), owner.m_hWnd);
+  EXPECT_TRUE(GetWindowLongW(layered.m_hWnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+  CRect r;
+  layered.GetWindowRect(&r);
+  EXPECT_EQ(r, CRect(100, 100, 300, 200));
+  CUILayered orphan;
+  CRect any(0, 0, 10, 10);
+  EXPECT_FALSE(orphan.CreateLayered(nullptr, any));
+  CWnd unbound;
+  EXPECT_FALSE(orphan.CreateLayered(&unbound, any));
+}
+
+TEST_F(LayeredCompanionTest, RegionLeavesOutTheHoleAndWhenAskedTheOwnersChildren) {
+  TestCanvas canvas(200, 100, RGB(9, 9, 9));
+  CRect hole(50, 10, 150, 90);
+  CPoint round(0, 0);
+  ASSERT_TRUE(layered.InitLayeredArea(CDC::FromHandle(canvas.dc()), 255, hole, round, true));
+  EXPECT_TRUE(In(10, 10));
+  EXPECT_FALSE(In(30, 30));  // the child
+  EXPECT_FALSE(In(100, 50));  // the hole
+  EXPECT_TRUE(In(160, 50));
+  EXPECT_TRUE(In(100, 95));
+
+  CRect none;
+  ASSERT_TRUE(layered.InitLayeredArea(CDC::FromHandle(canvas.dc()), 255, none, round, false));
+  EXPECT_TRUE(In(30, 30));
+  EXPECT_TRUE(In(100, 50));
+  EXPECT_FALSE(In(200, 50));
+  EXPECT_FALSE(layered.InitLayeredArea(static_cast<CDC*>(nullptr), 255, none, round, false));
+}
+
+TEST_F(LayeredCompanionTest, APictureBecomesTheContentAtItsOwnSize) {
+  CPngImage logo;
+  ASSERT_TRUE(logo.LoadImageW(GetModuleHandleW(L"Skinctl.dll"), L"SKIN_WND_LOGO"));
+  CRect none;
+  CPoint round(0, 0);
+  ASSERT_TRUE(layered.InitLayeredArea(logo, 200, none, round, false));
+  EXPECT_TRUE(In(27, 27));
+  EXPECT_FALSE(In(28, 10));
+  CPngImage empty;
+  EXPECT_FALSE(layered.InitLayeredArea(empty, 200, none, round, false));
 }
 
 }  // namespace

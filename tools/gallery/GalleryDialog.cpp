@@ -11,20 +11,20 @@ HINSTANCE SkinctlModuleHandle() { return GetModuleHandleW(L"Skinctl.dll"); }
 
 }  // namespace
 
-CGalleryDialog::CGalleryDialog(const _UIRenderInfo& second, UINT switchAfter, UINT quitAfter)
-    : CUIDialog(IDD, nullptr), m_Second(second), m_nSwitchAfter(switchAfter), m_nQuitAfter(quitAfter) {}
+CGalleryDialog::CGalleryDialog(const _UIRenderInfo& second, const std::wstring& control, UINT quitAfter)
+    : CUIDialog(IDD, nullptr), m_Second(second), m_sControl(control), m_nQuitAfter(quitAfter), m_bReady(false),
+      m_bSwitched(false) {}
 
 BOOL CGalleryDialog::OnInitDialog() {
   CUIDialog::OnInitDialog();
-  if (m_nSwitchAfter) SetTimer(SWITCH_TIMER, m_nSwitchAfter);
+  if (!m_sControl.empty()) SetTimer(POLL_TIMER, 100);
   if (m_nQuitAfter) SetTimer(QUIT_TIMER, m_nQuitAfter);
   return FALSE;
 }
 
 LRESULT CGalleryDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_TIMER && wParam == SWITCH_TIMER) {
-    KillTimer(SWITCH_TIMER);
-    if (CUIResourceManager* resources = CUIResourceManager::GetInstance()) resources->SetUIResource(m_Second);
+  if (message == WM_TIMER && wParam == POLL_TIMER) {
+    Poll();
     return 0;
   }
   if (message == WM_TIMER && wParam == QUIT_TIMER) {
@@ -33,6 +33,33 @@ LRESULT CGalleryDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   return CUIDialog::WindowProc(message, wParam, lParam);
+}
+
+bool CGalleryDialog::Exists(const wchar_t* name) const {
+  return ::GetFileAttributesW((m_sControl + L"\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void CGalleryDialog::Touch(const wchar_t* name) const {
+  HANDLE file = ::CreateFileW((m_sControl + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+}
+
+void CGalleryDialog::Poll() {
+  // Painted by the time the first poll comes round.
+  if (!m_bReady && IsWindowVisible()) {
+    UpdateWindow();
+    m_bReady = true;
+    Touch(L"ready");
+  }
+  if (m_bReady && !m_bSwitched && Exists(L"switch")) {
+    m_bSwitched = true;
+    if (CUIResourceManager* resources = CUIResourceManager::GetInstance()) resources->SetUIResource(m_Second);
+    Touch(L"switched");
+  }
+  if (Exists(L"quit")) {
+    KillTimer(POLL_TIMER);
+    EndDialog(IDOK);
+  }
 }
 
 void CGalleryDialog::OnDrawClientArea(CDC* pDC, int cx, int cy) {
@@ -44,7 +71,10 @@ void CGalleryDialog::OnDrawClientArea(CDC* pDC, int cx, int cy) {
   CEncircleBMP panel;
   panel.InitDefaultResource();
   CRect box(left, top, cx - frame.nRight - 14, cy - frame.nBottom - 10);
-  pDC->FillSolidRect(box.left, box.top, box.Width(), box.Height(), RGB(252, 253, 254));
+  // The panel's body in the colour of its frame's inner pieces.
+  CUIRenderManager* render = CUIRenderManager::GetInstance();
+  const COLORREF body = render ? render->RenderColor(0.04, 0.99) : COLORREF(CUIRenderManager::HSBToRGB(203, 0.04, 0.99));
+  pDC->FillSolidRect(box.left, box.top, box.Width(), box.Height(), body);
   panel.DrawEncircleFrame(pDC, box);
   pDC->SetBkMode(TRANSPARENT);
   pDC->SetTextColor(RGB(255, 255, 255));

@@ -1,11 +1,14 @@
 // The gallery host: applies the default scheme, shows the gallery dialog and,
 // when asked, switches to a second scheme and quits on timers.
 //
-//   gallery.exe [--switch-after MS] [--quit-after MS] [--scheme HUE,SAT,BRIGHT]
+//   gallery.exe [--control FOLDER] [--quit-after MS] [--scheme HUE,SAT,BRIGHT]
+//
+// With a control folder a script drives it (see CGalleryDialog).
 #include <windows.h>
 #include <shellapi.h>
 
 #include <cwchar>
+#include <string>
 
 #include "GalleryDialog.h"
 #include "UIResourceManager.h"
@@ -13,7 +16,7 @@
 namespace {
 
 struct Options {
-  UINT switchAfter = 0;
+  std::wstring control;
   UINT quitAfter = 0;
   _UIRenderInfo second;
 };
@@ -27,7 +30,7 @@ Options ParseOptions() {
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   if (argv == nullptr) return options;
   for (int i = 1; i + 1 < argc; i += 2) {
-    if (wcscmp(argv[i], L"--switch-after") == 0) options.switchAfter = wcstoul(argv[i + 1], nullptr, 10);
+    if (wcscmp(argv[i], L"--control") == 0) options.control = argv[i + 1];
     else if (wcscmp(argv[i], L"--quit-after") == 0) options.quitAfter = wcstoul(argv[i + 1], nullptr, 10);
     else if (wcscmp(argv[i], L"--scheme") == 0) {
       unsigned hue = 203;
@@ -50,6 +53,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   CUIRenderManager render;
   CUIResourceManager resources;
   resources.SetUIResource(_UIRenderInfo());
-  CGalleryDialog dialog(options.second, options.switchAfter, options.quitAfter);
-  return static_cast<int>(dialog.DoModal());
+  CGalleryDialog dialog(options.second, options.control, options.quitAfter);
+  return dialog.DoModal() == -1 ? 1 : 0;
 }
