@@ -456,3 +456,22 @@ TEST_F(ActionsTest, StoppingAnotherActionMidStepKeepsTheRestRunning)
     EXPECT_FLOAT_EQ(node->getRotation(), 0);
     EXPECT_NEAR(node->getPositionX(), 10, 1e-4f);
 }
+
+TEST_F(ActionsTest, TagsAndFlagsSelectGroupsOfActions)
+{
+    auto node = runningNode();
+    for (int i = 0; i < 3; ++i)
+    {
+        auto a = RotateBy::create(1.0f, 10);
+        a->setTag(i == 2 ? 8 : 7);
+        a->setFlags(i == 0 ? 1u : 2u);
+        node->runAction(a);
+    }
+    EXPECT_EQ(node->getNumberOfRunningActionsByTag(7), 2);
+    node->stopActionsByFlags(1u);
+    EXPECT_EQ(node->getNumberOfRunningActions(), 2);
+    node->stopAllActionsByTag(7);
+    EXPECT_EQ(node->getNumberOfRunningActions(), 1);
+    EXPECT_EQ(node->getActionByTag(8)->getTag(), 8);
+    EXPECT_EQ(node->runAction(nullptr), nullptr);
+}

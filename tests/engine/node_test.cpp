@@ -387,3 +387,65 @@ TEST_F(NodeTest, NormalizedPositionFollowsTheParentSize)
     director->mainLoop(0);
     expectVec(node->getPosition(), 200, 25);
 }
+
+TEST_F(NodeTest, RemovingAllChildrenExitsAndCleansEach)
+{
+    std::vector<std::string> log;
+    auto parent = LoggingNode::create("p", &log);
+    parent->addChild(LoggingNode::create("a", &log));
+    parent->addChild(LoggingNode::create("b", &log));
+    scene->addChild(parent);
+    log.clear();
+    parent->removeAllChildren();
+    EXPECT_EQ(log, (std::vector<std::string>{"exit a", "cleanup a", "exit b", "cleanup b"}));
+    EXPECT_EQ(parent->getChildrenCount(), 0);
+    parent->removeFromParent(); // before the log goes
+}
+
+TEST_F(NodeTest, AChildAddedDuringOnEnterIsEnteredOnce)
+{
+    struct Builder : Node
+    {
+        std::vector<std::string>* log = nullptr;
+        void onEnter() override
+        {
+            Node::onEnter();
+            addChild(LoggingNode::create("built", log));
+        }
+    };
+    std::vector<std::string> log;
+    auto builder = new Builder();
+    builder->init();
+    builder->autorelease();
+    builder->log = &log;
+    scene->addChild(builder);
+    EXPECT_EQ(log, (std::vector<std::string>{"enter built (parent running)", "finish built"}));
+    builder->removeFromParent(); // before the log goes
+}
+
+TEST_F(NodeTest, DrawingVisitsNegativeChildrenFirstAtEveryLevel)
+{
+    struct Drawn : Node
+    {
+        std::vector<std::string>* order = nullptr;
+        void draw(Renderer*, const Mat4&, uint32_t) override { order->push_back(getName()); }
+    };
+    std::vector<std::string> order;
+    auto make = [&](Node* parent, const std::string& name, int z) {
+        auto n = new Drawn();
+        n->init();
+        n->autorelease();
+        n->setName(name);
+        n->order = &order;
+        parent->addChild(n, z);
+        return n;
+    };
+    auto a = make(scene, "a", 0);
+    make(a, "a+1", 1);
+    auto aMinus = make(a, "a-1", -1);
+    make(aMinus, "a-1-1", -1);
+    make(scene, "b", -5);
+    director->mainLoop(0);
+    EXPECT_EQ(order, (std::vector<std::string>{"b", "a-1-1", "a-1", "a", "a+1"}));
+    scene->removeAllChildren(); // before the list goes
+}

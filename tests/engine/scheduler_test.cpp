@@ -465,3 +465,27 @@ TEST_F(SchedulerTest, TimersAddedInsideACallbackStartLater)
     frames(3, 0.1f);
     EXPECT_EQ(log, (std::vector<std::string>{"first", "second"}));
 }
+
+TEST_F(SchedulerTest, OddArgumentsAreHarmless)
+{
+    auto node = runningNode();
+    auto scheduler = director->getScheduler();
+    scheduler->schedule([](float) {}, nullptr, 0.1f, false, "no target");
+    scheduler->schedule(nullptr, node, 0.1f, false, "no callback");
+    scheduler->schedule([](float) {}, node, 0.1f, false, ""); // no key
+    EXPECT_FALSE(node->isScheduled("no callback"));
+    EXPECT_FALSE(node->isScheduled(""));
+    node->unschedule("never scheduled");
+    node->unschedule(static_cast<SEL_SCHEDULE>(nullptr));
+    scheduler->unscheduleAllForTarget(nullptr);
+
+    // A negative frame time counts as none; a zeroed next frame too.
+    node->scheduleUpdate();
+    director->mainLoop(-1.0f);
+    EXPECT_FLOAT_EQ(node->lastDt, 0);
+    director->setNextDeltaTimeZero(true);
+    director->mainLoop(0.5f);
+    EXPECT_FLOAT_EQ(node->lastDt, 0);
+    director->mainLoop(0.5f);
+    EXPECT_FLOAT_EQ(node->lastDt, 0.5f);
+}

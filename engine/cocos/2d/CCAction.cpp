@@ -5,6 +5,8 @@
 
 NS_CC_BEGIN
 
+const int Action::INVALID_TAG;
+
 Action::Action()
 : _originalTarget(nullptr)
 , _target(nullptr)

@@ -2,6 +2,8 @@
 
 NS_CC_BEGIN
 
+const int EventTouch::MAX_TOUCHES;
+
 EventTouch::EventTouch()
 : Event(Type::TOUCH)
 , _eventCode(EventCode::BEGAN)
