@@ -206,8 +206,9 @@ void CUIDialog::PaintDialog(CDC* pDC, int cx, int cy) {
   }
 
   DrawSystemButtons(pDC);
-  if (oldFont) pDC->SelectObject(oldFont);
+  // The derived dialog draws with the skin's font too.
   OnDrawClientArea(pDC, cx, cy);
+  if (oldFont) pDC->SelectObject(oldFont);
 }
 
 void CUIDialog::DrawSystemButtons(CDC* pDC) {

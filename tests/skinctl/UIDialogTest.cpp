@@ -31,12 +31,14 @@ class TestDialog : public CUIDialog {
   void OnDrawClientArea(CDC* dc, int cx, int cy) override {
     ++drawn;
     drawnSize = CSize(cx, cy);
+    drawnFont = GetCurrentObject(dc->GetSafeHdc(), OBJ_FONT);
     dc->FillSolidRect(60, 60, 2, 2, RGB(1, 200, 3));
   }
 
   int closes = 0;
   int drawn = 0;
   CSize drawnSize;
+  HGDIOBJ drawnFont = nullptr;
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -303,6 +305,7 @@ TEST_F(SkinnedDialogTest, PaintsFrameBackgroundButtonsAndClientAreaLast) {
   dialog.Paint(CDC::FromHandle(canvas.dc()), size.cx, size.cy);
   EXPECT_EQ(dialog.drawn, 1);
   EXPECT_EQ(dialog.drawnSize, size);
+  EXPECT_EQ(dialog.drawnFont, SkinDefaultFont());  // the hook draws with the skin's font
   EXPECT_EQ(canvas.At(60, 60), RGB(1, 200, 3));
   EXPECT_EQ(canvas.At(100, 50), RGB(250, 250, 250));  // inside the frame
   EXPECT_NE(canvas.At(10, 20), RGB(0, 0, 0));          // caption drawn
