@@ -203,11 +203,21 @@ bool CWEBSocket::ProxyTunnel(const sockaddr_in& target) {
     }
     case ProxySocks5: {
       const BYTE request[10] = {0x05, 0x01, 0x00, 0x01, ip[0], ip[1], ip[2], ip[3], port[0], port[1]};
-      BYTE answer[10];
+      BYTE answer[4 + 255 + 2];
       if (!SendBlocking(request, sizeof(request)) || !ReceiveExact(answer, 4)) return false;
       if (answer[0] != 0x05 || answer[1] != 0x00) return false;
-      // Only an IPv4 bound address is expected.
-      return answer[3] != 0x01 || ReceiveExact(answer + 4, 6);
+      // The bound address and port follow; none of it may be left for the
+      // response to come.
+      switch (answer[3]) {
+        case 0x01:
+          return ReceiveExact(answer + 4, 4 + 2);
+        case 0x04:
+          return ReceiveExact(answer + 4, 16 + 2);
+        case 0x03:
+          return ReceiveExact(answer + 4, 1) && ReceiveExact(answer + 5, answer[4] + 2);
+        default:
+          return false;
+      }
     }
     default:
       return false;

@@ -259,6 +259,26 @@ TEST_F(ProxyTest, Socks5WithoutAuthentication) {
   EXPECT_EQ(std::string("\x05\x01\x00\x01\x0A\x01\x02\x03\x1F\x90", 10), peer.Received().at(1));
 }
 
+TEST_F(ProxyTest, Socks5BoundAddressOfAnyTypeIsReadPast) {
+  // An IPv6 and a host-name bound address: the answer after them is intact.
+  const std::string ipv6 = std::string("\x05\x00\x00\x04", 4) + std::string(16, '\x01') + "\x1F\x90";
+  const std::string name = std::string("\x05\x00\x00\x03\x09", 5) + "localhost\x1F\x90";
+  for (const std::string& reply : {ipv6, name}) {
+    CWEBSocket tunnel;
+    RecordingSocketSink tunnelSink;
+    tunnel.SetSink(&tunnelSink);
+    tunnelSink.onConnect = [&](int) { tunnel.Send(reinterpret_cast<const BYTE*>("GET / HTTP/1.1\r\n\r\n"), 18); };
+    tunnel.m_eProxyType = CWEBSocket::ProxySocks5;
+    tunnel.m_nProxyPort = peer.Port();
+    wcscpy(tunnel.m_szProxyHost, L"127.0.0.1");
+    peer.AddConnection({P::ReadBytes(3), P::Send(std::string("\x05\x00", 2)), P::ReadBytes(10), P::Send(reply),
+                        P::ReadRequest(), P::Send(kAnswer)});
+    ASSERT_EQ(0, tunnel.Connect(L"10.1.2.3", 8080));
+    ASSERT_TRUE(PumpUntil([&] { return tunnelSink.body == "ok"; }));
+    EXPECT_EQ("header 200", tunnelSink.events.at(1));
+  }
+}
+
 TEST_F(ProxyTest, Socks5WithUserNameAndPassword) {
   UseProxy(CWEBSocket::ProxySocks5, L"user", L"secret");
   peer.AddConnection({P::ReadBytes(3), P::Send(std::string("\x05\x02", 2)), P::ReadBytes(13),
