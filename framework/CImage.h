@@ -61,6 +61,8 @@ public:
   bool IsDIBSection() const { return m_bIsDIBSection; }
   bool IsIndexed() const { return m_nBPP > 0 && m_nBPP <= 8; }
   bool HasAlphaChannel() const { return m_bHasAlphaChannel; }
+  // Marks a 32-bit image as carrying alpha (e.g. after Attach of such a DIB).
+  void SetHasAlphaChannel(bool bHasAlphaChannel) { m_bHasAlphaChannel = bHasAlphaChannel && m_nBPP == 32; }
   int GetMaxColorTableEntries() const { return IsIndexed() ? (1 << m_nBPP) : 0; }
   void GetColorTable(UINT iFirstColor, UINT nColors, RGBQUAD* prgbColors) const;
   void SetColorTable(UINT iFirstColor, UINT nColors, const RGBQUAD* prgbColors);
