@@ -36,6 +36,7 @@ WNDPROC CurrentProc(HWND hWnd) { return reinterpret_cast<WNDPROC>(GetWindowLongP
 // Internals the window procedure and the creation hook need.
 struct CWndAccess {
   static MSG& CurrentMessage(CWnd* pWnd) { return pWnd->m_currentMsg; }
+  static WNDPROC BoundBy(const CWnd* pWnd) { return pWnd->m_pfnBoundBy; }
   static void Hooked(CWnd* pWnd, HWND hWnd) { pWnd->SubclassHandle(hWnd); }
 
   // After WM_NCDESTROY: the window is gone, unbind and let the object go.
@@ -47,6 +48,7 @@ struct CWndAccess {
     }
     RemovePropW(pWnd->m_hWnd, SuperProp());
     pWnd->m_pfnSuper = nullptr;
+    pWnd->m_pfnBoundBy = nullptr;
     pWnd->UnbindHandle();
     pWnd->m_bOwnsWindow = false;
     if (!pWnd->m_bCreating && !pWnd->m_bDestructing) pWnd->PostNcDestroy();
@@ -117,9 +119,11 @@ LRESULT CallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM l
 }
 
 LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The object is served by the procedure that bound it; this one may also
+  // sit further down the chain (left there after unsubclassing, perhaps in
+  // another module), and then it only passes messages on.
   CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-  if (pWnd) return CallWndProc(pWnd, hWnd, message, wParam, lParam);
-  // Left in a chain after unsubclassing: pass on.
+  if (pWnd && CWndAccess::BoundBy(pWnd) == &FrameworkWndProc) return CallWndProc(pWnd, hWnd, message, wParam, lParam);
   WNDPROC super = SavedSuper(hWnd);
   if (!super) return DefWindowProcW(hWnd, message, wParam, lParam);
   LRESULT result = CallWindowProcW(super, hWnd, message, wParam, lParam);
@@ -130,8 +134,8 @@ LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 CWnd::CWnd()
-    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_currentMsg(), m_bOwnsWindow(false), m_bCreating(false),
-      m_bDestructing(false) {}
+    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_currentMsg(), m_pfnBoundBy(nullptr), m_bOwnsWindow(false),
+      m_bCreating(false), m_bDestructing(false) {}
 
 CWnd::~CWnd() {
   if (!m_hWnd || FromHandlePermanent(m_hWnd) != this) return;
@@ -187,6 +191,7 @@ void CWnd::UnbindHandle() {
 void CWnd::SubclassHandle(HWND hWnd) {
   BindHandle(hWnd);
   // Still first in the chain from an earlier binding: take it over.
+  m_pfnBoundBy = &FrameworkWndProc;
   if (CurrentProc(hWnd) == &FrameworkWndProc) {
     m_pfnSuper = SavedSuper(hWnd);
     return;
@@ -264,7 +269,7 @@ BOOL CWnd::DestroyWindow() {
   HWND hWnd = m_hWnd;
   // A window only attached (not subclassed) never tells this object that it
   // is gone; a subclassed one unbinds itself and may delete the object.
-  bool attachedOnly = FromHandlePermanent(hWnd) == this && !m_pfnSuper;
+  bool attachedOnly = FromHandlePermanent(hWnd) == this && !m_pfnBoundBy;
   BOOL ok = ::DestroyWindow(hWnd);
   if (attachedOnly && !IsWindow(hWnd)) UnbindHandle();
   return ok;
@@ -308,6 +313,7 @@ HWND CWnd::UnsubclassWindow() {
     RemovePropW(hWnd, SuperProp());
   }
   m_pfnSuper = nullptr;
+  m_pfnBoundBy = nullptr;
   UnbindHandle();
   return hWnd;
 }

@@ -214,6 +214,7 @@ private:
   // The message being handled, for Default(). Kept in the object so that
   // every module linking the framework sees the same one.
   MSG m_currentMsg;
+  WNDPROC m_pfnBoundBy;   // the framework procedure (of whichever module) serving this object
   bool m_bOwnsWindow;     // created by this object
   bool m_bCreating;       // inside CreateEx: a failed creation leaves the object to the caller
   bool m_bDestructing;    // inside the destructor: no PostNcDestroy

@@ -43,6 +43,29 @@ TEST(CrossModule, DllCodeCreatesWindowsOfTheProgramsClasses) {
   ProbeDeleteWindowObject(obj);
 }
 
+WNDPROC g_behind = nullptr;
+
+LRESULT CALLBACK OuterProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(g_behind, hWnd, message, wParam, lParam);
+}
+
+TEST(CrossModule, AProcedureLeftInTheChainPassesOnWhenTheDllBindsTheWindow) {
+  HWND h = CreateWindowExW(0, AnsweringClass(), L"c", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(h, nullptr);
+  CWnd here;
+  ASSERT_TRUE(here.SubclassWindow(h));
+  g_behind = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+  here.UnsubclassWindow();  // this module's procedure stays behind the outer one
+  CWnd* dll = ProbeSubclassCounter(h);
+  ASSERT_EQ(CWnd::FromHandlePermanent(h), dll);
+  // DLL object, outer procedure, this module's (passing on), the class.
+  EXPECT_EQ(SendMessageW(h, kProbePing, 4, 0), 504);
+  ProbeDeleteWindowObject(dll);
+  EXPECT_EQ(SendMessageW(h, kProbePing, 5, 0), 505);
+  DestroyWindow(h);
+}
+
 TEST(CrossModule, NotificationsReachAChildBoundByTheDll) {
   CWnd parent;
   ASSERT_TRUE(parent.CreateEx(0, nullptr, L"p", WS_POPUP, CRect(0, 0, 100, 100), nullptr, 0));
