@@ -42,9 +42,11 @@ public:
     unsigned int getFlags() const { return _flags; }
     void setFlags(unsigned int flags) { _flags = flags; }
 
-protected:
+CC_CONSTRUCTOR_ACCESS:
     Action();
     virtual ~Action();
+
+protected:
 
     Node* _originalTarget;
     Node* _target;
@@ -65,9 +67,11 @@ public:
     virtual FiniteTimeAction* reverse() const override { return nullptr; }
     virtual FiniteTimeAction* clone() const override { return nullptr; }
 
-protected:
+CC_CONSTRUCTOR_ACCESS:
     FiniteTimeAction() : _duration(0) {}
     virtual ~FiniteTimeAction() {}
+
+protected:
 
     float _duration;
 
@@ -95,11 +99,12 @@ public:
     virtual void step(float dt) override;
     virtual bool isDone() const override;
 
+CC_CONSTRUCTOR_ACCESS:
+    Speed();
+    virtual ~Speed();
     bool initWithAction(ActionInterval* action, float speed);
 
 protected:
-    Speed();
-    virtual ~Speed();
 
     float _speed;
     ActionInterval* _innerAction;

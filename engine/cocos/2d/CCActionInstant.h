@@ -17,8 +17,10 @@ public:
     virtual void step(float dt) override;
     virtual void update(float time) override;
 
-protected:
+CC_CONSTRUCTOR_ACCESS:
     ActionInstant() : _done(false) {}
+
+protected:
 
     bool _done;
 };

@@ -42,11 +42,12 @@ public:
     virtual void onKeyReleased(EventKeyboard::KeyCode keyCode, Event* event);
 
     virtual std::string getDescription() const override;
+CC_CONSTRUCTOR_ACCESS:
+    Layer();
+    virtual ~Layer();
     virtual bool init() override;
 
 protected:
-    Layer();
-    virtual ~Layer();
 
     bool _touchEnabled;
     bool _accelerometerEnabled;

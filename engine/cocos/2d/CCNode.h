@@ -289,11 +289,12 @@ public:
     unsigned short getCameraMask() const { return _cameraMask; }
     virtual void setCameraMask(unsigned short mask, bool applyChildren = true);
 
+CC_CONSTRUCTOR_ACCESS:
+    Node();
+    virtual ~Node();
     virtual bool init();
 
 protected:
-    Node();
-    virtual ~Node();
 
     void childrenAlloc(void);
     virtual void insertChild(Node* child, int z);

@@ -17,12 +17,11 @@ public:
     using Node::addChild;
     virtual std::string getDescription() const override;
 
-    virtual bool init() override;
-    bool initWithSize(const Size& size);
-
-protected:
+CC_CONSTRUCTOR_ACCESS:
     Scene();
     virtual ~Scene();
+    virtual bool init() override;
+    bool initWithSize(const Size& size);
 
 private:
     CC_DISALLOW_COPY_AND_ASSIGN(Scene);

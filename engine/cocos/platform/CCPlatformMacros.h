@@ -146,4 +146,10 @@
 
 #define CC_ENABLE_SCRIPT_BINDING 0
 
+// Access of the constructors and init functions of engine classes: public,
+// as in the engine's usual builds, so games may also "new" them directly.
+#ifndef CC_CONSTRUCTOR_ACCESS
+#define CC_CONSTRUCTOR_ACCESS public
+#endif
+
 #endif
