@@ -117,5 +117,8 @@ void CGalleryDialog::DrawSchemeSwatches(CDC* pDC, int x, int y) {
            static_cast<unsigned>(info.hue), info.saturation, info.brightness);
   pDC->SetTextColor(RGB(40, 40, 40));
   CRect line(x, y + 32, x + 400, y + 50);
+  // Figures and signs in the system's interface font.
+  HGDIOBJ old = pDC->SelectObject(::GetStockObject(DEFAULT_GUI_FONT));
   pDC->DrawText(text, -1, line, DT_LEFT | DT_SINGLELINE);
+  pDC->SelectObject(old);
 }
