@@ -10,6 +10,9 @@
 #include "cocos2d.h"
 #include "media_fixture.h"
 #include "platform/CCSystemFont.h"
+#include "renderer/CCRenderer.h"
+#include "renderer/CCTexture2D.h"
+#include "renderer/CCTextureAtlas.h"
 
 USING_NS_CC;
 
@@ -270,6 +273,52 @@ TEST_F(MediaText, AttachingAnotherFieldHandsTheInputMethodOver)
     frames(1, 0.0f); // the pool lets go of it: destroyed while attached
     EXPECT_FALSE(ime->isAnyDelegateAttachedWithIME());
     ime->dispatchInsertText("safe", 4);
+}
+
+TEST_F(MediaText, CharMapGlyphsComeFromTheirGridCells)
+{
+    // two rows of five glyphs, 10 x 10 each, starting at "0"
+    put("grid.png", media_test::solidPng(50, 20, media_test::PNG_RGBA));
+    LabelAtlas* atlas = LabelAtlas::create("07", "grid.png", 10, 10, '0');
+    ASSERT_NE(nullptr, atlas);
+    ASSERT_NE(nullptr, atlas->getTextureAtlas());
+    ASSERT_EQ(2, atlas->getTextureAtlas()->getTotalQuads());
+    V3F_C4B_T2F_Quad* quads = atlas->getTextureAtlas()->getQuads();
+    EXPECT_FLOAT_EQ(0, quads[0].tl.texCoords.u);
+    EXPECT_FLOAT_EQ(0, quads[0].tl.texCoords.v);
+    EXPECT_FLOAT_EQ(0.4f, quads[1].tl.texCoords.u); // "7": column 2 of the second row
+    EXPECT_FLOAT_EQ(0.5f, quads[1].tl.texCoords.v);
+    EXPECT_FLOAT_EQ(10, quads[1].bl.vertices.x);
+    EXPECT_FLOAT_EQ(20, quads[1].br.vertices.x);
+
+    atlas->setString("0");
+    EXPECT_EQ(1, atlas->getQuadsToDraw());
+    atlas->setColor(Color3B(255, 0, 0));
+    EXPECT_EQ(Color3B(255, 0, 0), atlas->getColor());
+    EXPECT_EQ(0, atlas->getTextureAtlas()->getQuads()[0].bl.colors.g);
+}
+
+TEST_F(MediaText, LabelsDrawTheirTextAsOneQuad)
+{
+    Label* label = Label::createWithSystemFont("drawn", "Arial", 20);
+    ASSERT_NE(nullptr, label);
+    label->setPosition(200, 200);
+    scene->addChild(label);
+    frames(1, 1.0f / 60);
+    ASSERT_NE(nullptr, label->getTextSprite());
+    int quads = 0;
+    for (const Renderer::DrawnCommand& c : director->getRenderer()->getLastFrameCommands())
+        if (c.type == RenderCommand::Type::QUAD_COMMAND && c.textureID == label->getTextSprite()->getTexture()->getName())
+            ++quads;
+    EXPECT_EQ(1, quads);
+
+    Size before = label->getContentSize();
+    label->setTextColor(Color4B::RED); // colour alone does not move the text
+    EXPECT_EQ(before, label->getContentSize());
+    label->setString("");
+    EXPECT_EQ(Size::ZERO, label->getContentSize());
+    EXPECT_EQ(nullptr, label->getTextSprite());
+    frames(1, 1.0f / 60); // an empty label draws nothing and does not fail
 }
 
 } // namespace

@@ -335,4 +335,33 @@ TEST_F(MediaUi, EditBoxShowsPlaceholderUntilTextAndMasksPasswords)
     EXPECT_STREQ("ok", bare->getText());
 }
 
+TEST_F(MediaUi, NineSliceInsetsCanBeSetOneByOne)
+{
+    put("box.png", media_test::solidPng(30, 30, media_test::PNG_RGBA));
+    ui::Scale9Sprite* s9 = ui::Scale9Sprite::create("box.png");
+    ASSERT_NE(nullptr, s9);
+    EXPECT_EQ(Rect::ZERO, s9->getCapInsets());
+    EXPECT_FLOAT_EQ(10, s9->getInsetLeft()); // the centre third by default
+    s9->setInsetLeft(4);
+    s9->setInsetRight(6);
+    EXPECT_EQ(Rect(4, 10, 20, 10), s9->getCapInsets());
+    s9->setContentSize(Size(100, 30));
+    const std::vector<V3F_C4B_T2F_Quad>& q = s9->getSliceQuads();
+    ASSERT_EQ(9u, q.size());
+    EXPECT_FLOAT_EQ(4, q[3].br.vertices.x - q[3].bl.vertices.x);
+    EXPECT_FLOAT_EQ(6, q[5].br.vertices.x - q[5].bl.vertices.x);
+
+    s9->setColor(Color3B(0, 255, 0));
+    EXPECT_EQ(0, s9->getSliceQuads()[4].tl.colors.r);
+    EXPECT_EQ(255, s9->getSliceQuads()[4].tl.colors.g);
+
+    s9->setState(ui::Scale9Sprite::State::GRAY);
+    EXPECT_EQ(ui::Scale9Sprite::State::GRAY, s9->getState());
+    EXPECT_EQ(GLProgramState::getOrCreateWithGLProgramName(GLProgram::SHADER_NAME_POSITION_GRAYSCALE),
+              s9->getGLProgramState());
+    s9->setScale9Enabled(false);
+    EXPECT_TRUE(s9->getSliceQuads().empty());
+    EXPECT_EQ(Size(30, 30), s9->getContentSize());
+}
+
 } // namespace
