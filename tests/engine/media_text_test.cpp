@@ -321,4 +321,40 @@ TEST_F(MediaText, LabelsDrawTheirTextAsOneQuad)
     frames(1, 1.0f / 60); // an empty label draws nothing and does not fail
 }
 
+// An input-method client that logs what the dispatcher tells it.
+class KeyboardWatcher : public IMEDelegate
+{
+public:
+    bool attach() { return attachWithIME(); }
+    bool detach() { return detachWithIME(); }
+    std::vector<std::string> log;
+
+protected:
+    bool canAttachWithIME() override { return true; }
+    bool canDetachWithIME() override { return true; }
+    void insertText(const char* text, size_t len) override { log.push_back("text:" + std::string(text, len)); }
+    void deleteBackward() override { log.push_back("back"); }
+    void keyboardWillShow(IMEKeyboardNotificationInfo&) override { log.push_back("willShow"); }
+    void keyboardDidShow(IMEKeyboardNotificationInfo&) override { log.push_back("didShow"); }
+    void keyboardWillHide(IMEKeyboardNotificationInfo&) override { log.push_back("willHide"); }
+    void keyboardDidHide(IMEKeyboardNotificationInfo&) override { log.push_back("didHide"); }
+};
+
+TEST_F(MediaText, KeyboardNotificationsReachEveryClient)
+{
+    IMEDispatcher* ime = IMEDispatcher::sharedDispatcher();
+    KeyboardWatcher typing, bystander;
+    ASSERT_TRUE(typing.attach());
+    ime->dispatchInsertText("q", 1);
+    ime->dispatchDeleteBackward();
+    EXPECT_TRUE(typing.detach());
+    EXPECT_FALSE(typing.detach()); // not attached any more
+    EXPECT_EQ((std::vector<std::string>{"willShow", "didShow", "text:q", "back", "willHide", "didHide"}), typing.log);
+    EXPECT_EQ((std::vector<std::string>{"willShow", "didShow", "willHide", "didHide"}), bystander.log);
+
+    IMEKeyboardNotificationInfo info{Rect(0, 0, 960, 300), Rect(0, 0, 960, 300), 0.25f};
+    ime->dispatchKeyboardWillShow(info); // as the platform would announce it
+    EXPECT_EQ("willShow", bystander.log.back());
+}
+
 } // namespace
