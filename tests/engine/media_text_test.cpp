@@ -1,6 +1,7 @@
 // System-font labels, char-map labels, the text field and the input method.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,55 @@ TEST_F(MediaText, DamagedFontFilesFallBackToTheCjkFace)
         EXPECT_FLOAT_EQ(fallback, widthOf("abc", name, 20)) << name;
     put("fonts/good.ttf", real);
     EXPECT_FLOAT_EQ(widthOf("abc", "Arial", 20), widthOf("abc", "fonts/good.ttf", 20));
+}
+
+uint32_t readBE(const std::string& b, size_t at, int bytes)
+{
+    uint32_t v = 0;
+    for (int i = 0; i < bytes; ++i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
+    return v;
+}
+
+// Makes every composite glyph of a TrueType file name itself as its first part.
+std::string withLoopingComposites(std::string font, int* changed)
+{
+    size_t tables = readBE(font, 4, 2);
+    size_t head = 0, maxp = 0, loca = 0, glyf = 0;
+    for (size_t i = 0; i < tables; ++i)
+    {
+        size_t rec = 12 + i * 16;
+        std::string tag = font.substr(rec, 4);
+        size_t offset = readBE(font, rec + 8, 4);
+        if (tag == "head") head = offset;
+        else if (tag == "maxp") maxp = offset;
+        else if (tag == "loca") loca = offset;
+        else if (tag == "glyf") glyf = offset;
+    }
+    bool longOffsets = readBE(font, head + 50, 2) != 0;
+    size_t glyphs = readBE(font, maxp + 4, 2);
+    *changed = 0;
+    for (size_t g = 0; g < glyphs; ++g)
+    {
+        size_t start = longOffsets ? readBE(font, loca + g * 4, 4) : readBE(font, loca + g * 2, 2) * 2;
+        size_t end = longOffsets ? readBE(font, loca + g * 4 + 4, 4) : readBE(font, loca + g * 2 + 2, 2) * 2;
+        if (end <= start || static_cast<int16_t>(readBE(font, glyf + start, 2)) >= 0) continue;
+        font[glyf + start + 12] = static_cast<char>(g >> 8);
+        font[glyf + start + 13] = static_cast<char>(g & 0xFF);
+        ++*changed;
+    }
+    return font;
+}
+
+TEST_F(MediaText, FontsWhoseGlyphsContainThemselvesAreNotUsed)
+{
+    std::string real = FileUtils::getInstance()->getStringFromFile(SystemFont::fileForName("Arial"));
+    int changed = 0;
+    put("fonts/loop.ttf", withLoopingComposites(real, &changed));
+    ASSERT_GT(changed, 0);
+    // drawing an accented letter (a composite) would recurse for ever
+    Label* label = Label::createWithSystemFont("\xC3\xA9\xC3\xA0", "fonts/loop.ttf", 20);
+    ASSERT_NE(nullptr, label);
+    EXPECT_FLOAT_EQ(widthOf("\xC3\xA9\xC3\xA0", "Unknown Face", 20), label->getContentSize().width);
 }
 
 TEST_F(MediaText, WiderTextMeasuresWider)

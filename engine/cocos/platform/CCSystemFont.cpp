@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 
+#include "base/CCData.h"
 #include "platform/CCFileUtils.h"
 
 #define STBTT_STATIC
@@ -141,18 +142,76 @@ uint16_t be16(const std::vector<unsigned char>& b, size_t at)
     return static_cast<uint16_t>((b[at] << 8) | b[at + 1]);
 }
 
+// Composite glyphs name other glyphs as their parts; the glyph reader follows
+// them recursively. Every part list must lie within its glyph, name existing
+// glyphs, and no glyph may end up containing itself.
+bool compositesAreSound(const std::vector<unsigned char>& b, size_t glyf, const std::vector<size_t>& starts)
+{
+    size_t numGlyphs = starts.size() - 1;
+    std::vector<std::vector<uint16_t>> parts(numGlyphs);
+    for (size_t g = 0; g < numGlyphs; ++g)
+    {
+        size_t begin = starts[g], end = starts[g + 1];
+        if (end <= begin) continue; // empty glyph
+        if (end - begin < 10) return false;
+        if (static_cast<int16_t>(be16(b, glyf + begin)) >= 0) continue; // a simple outline
+        size_t at = begin + 10;
+        for (;;)
+        {
+            if (at + 4 > end) return false;
+            uint16_t flags = be16(b, glyf + at);
+            uint16_t part = be16(b, glyf + at + 2);
+            if (part >= numGlyphs) return false;
+            parts[g].push_back(part);
+            at += 4 + ((flags & 0x0001) ? 4 : 2);
+            if (flags & 0x0008) at += 2;
+            else if (flags & 0x0040) at += 4;
+            else if (flags & 0x0080) at += 8;
+            if (at > end) return false;
+            if (!(flags & 0x0020)) break;
+        }
+    }
+    // depth-first search for a loop, without recursion
+    std::vector<unsigned char> state(numGlyphs, 0); // 0 new, 1 on the path, 2 done
+    std::vector<std::pair<size_t, size_t>> stack;
+    for (size_t root = 0; root < numGlyphs; ++root)
+    {
+        if (state[root] || parts[root].empty()) continue;
+        stack.emplace_back(root, 0);
+        state[root] = 1;
+        while (!stack.empty())
+        {
+            size_t g = stack.back().first;
+            size_t& next = stack.back().second;
+            if (next == parts[g].size())
+            {
+                state[g] = 2;
+                stack.pop_back();
+                continue;
+            }
+            size_t part = parts[g][next++];
+            if (state[part] == 1) return false;
+            if (state[part] == 0)
+            {
+                state[part] = 1;
+                stack.emplace_back(part, 0);
+            }
+        }
+    }
+    return true;
+}
+
 // The glyph reader trusts the offsets inside the file. A file from the game's
 // resources may be damaged, so the tables it reads are checked to lie within
 // the file first: the table directory, the horizontal metrics, the glyph
 // locations and the character map's subtables.
-bool fontLooksSound(const std::vector<unsigned char>& b, size_t face)
+bool fontLooksSound(const std::vector<unsigned char>& b, size_t face, size_t size)
 {
-    const size_t size = b.size();
     if (face + 12 > size) return false;
     size_t numTables = be16(b, face + 4);
     if (face + 12 + numTables * 16 > size) return false;
     size_t cmap = 0, cmapLen = 0, head = 0, hhea = 0, hmtx = 0, hmtxLen = 0, maxp = 0, loca = 0, locaLen = 0,
-           glyfLen = 0;
+           glyf = 0, glyfLen = 0;
     bool cff = false;
     for (size_t i = 0; i < numTables; ++i)
     {
@@ -166,7 +225,7 @@ bool fontLooksSound(const std::vector<unsigned char>& b, size_t face)
         else if (tag == "hmtx") { hmtx = offset; hmtxLen = length; }
         else if (tag == "maxp" && length >= 6) maxp = offset;
         else if (tag == "loca") { loca = offset; locaLen = length; }
-        else if (tag == "glyf") glyfLen = length;
+        else if (tag == "glyf") { glyf = offset; glyfLen = length; }
         else if (tag == "CFF ") cff = true;
     }
     if (!cmap || !head || !hhea || !hmtx || !maxp || cmapLen < 4) return false;
@@ -179,12 +238,14 @@ bool fontLooksSound(const std::vector<unsigned char>& b, size_t face)
         bool longOffsets = be16(b, head + 50) != 0;
         size_t entry = longOffsets ? 4 : 2;
         if ((numGlyphs + 1) * entry > locaLen) return false;
+        std::vector<size_t> starts(numGlyphs + 1);
         for (size_t g = 0; g <= numGlyphs; ++g)
         {
             size_t at = loca + g * entry;
-            size_t off = longOffsets ? be32(b, at) : static_cast<size_t>(be16(b, at)) * 2;
-            if (off > glyfLen) return false;
+            starts[g] = longOffsets ? be32(b, at) : static_cast<size_t>(be16(b, at)) * 2;
+            if (starts[g] > glyfLen) return false;
         }
+        if (!compositesAreSound(b, glyf, starts)) return false;
     }
     size_t numSubtables = be16(b, cmap + 2);
     if (4 + numSubtables * 8 > cmapLen) return false;
@@ -225,18 +286,19 @@ std::unique_ptr<SystemFont> SystemFont::load(const std::string& file)
     std::unique_ptr<SystemFont> font(new SystemFont());
     font->_file = file;
     std::unique_ptr<Face> face(new Face());
-    FILE* f = std::fopen(file.c_str(), "rb");
-    if (!f) return nullptr;
-    unsigned char chunk[65536];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0) face->bytes.insert(face->bytes.end(), chunk, chunk + n);
-    std::fclose(f);
-    if (face->bytes.size() < 12) return nullptr;
+    Data data = FileUtils::getInstance()->getDataFromFile(file);
+    size_t fileSize = static_cast<size_t>(data.getSize());
+    if (data.isNull() || fileSize < 12) return nullptr;
+    // zeros after the file: an outline whose point counts run past its glyph
+    // reads them instead of memory that is not the font's
+    face->bytes.assign(data.getBytes(), data.getBytes() + fileSize);
+    face->bytes.resize(fileSize + 512 * 1024, 0);
     // a collection starts with "ttcf" and the offset of each face
     const std::vector<unsigned char>& b = face->bytes;
-    if (b[0] == 't' && b[1] == 't' && b[2] == 'c' && b[3] == 'f' && (b.size() < 16 || be32(b, 8) == 0)) return nullptr;
-    int offset = stbtt_GetFontOffsetForIndex(face->bytes.data(), 0);
-    if (offset < 0 || !fontLooksSound(face->bytes, static_cast<size_t>(offset))) return nullptr;
+    if (b[0] == 't' && b[1] == 't' && b[2] == 'c' && b[3] == 'f' && (fileSize < 16 || be32(b, 8) == 0)) return nullptr;
+    int offset = stbtt_GetFontOffsetForIndex(b.data(), 0);
+    if (offset < 0 || static_cast<size_t>(offset) >= fileSize) return nullptr;
+    if (!fontLooksSound(b, static_cast<size_t>(offset), fileSize)) return nullptr;
     if (!stbtt_InitFont(&face->info, face->bytes.data(), offset)) return nullptr;
     stbtt_GetFontVMetrics(&face->info, &face->ascent, &face->descent, &face->lineGap);
     // the em size: the scale that maps one em to one pixel, inverted
