@@ -319,13 +319,15 @@ TEST_F(SchedulerTest, ReplacingAPendingSceneDropsIt)
 {
     int destroyed = 0;
     auto skipped = Tracked::create(&destroyed);
+    skipped->retain();  // the test's own reference, so the scene can be inspected
     director->replaceScene(skipped);
     auto next = Scene::create();
     director->replaceScene(next);
     frames(1, 0.1f);
     EXPECT_EQ(director->getRunningScene(), next);
     EXPECT_EQ(skipped->cleanups, 1);
-    frames(1, 0.1f);
+    EXPECT_EQ(skipped->getReferenceCount(), 1u) << "the director still holds the dropped scene";
+    skipped->release();
     EXPECT_EQ(destroyed, 1);
 }
 
