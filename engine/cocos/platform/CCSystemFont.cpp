@@ -303,7 +303,7 @@ std::unique_ptr<SystemFont> SystemFont::load(const std::string& file)
     stbtt_GetFontVMetrics(&face->info, &face->ascent, &face->descent, &face->lineGap);
     // the em size: the scale that maps one em to one pixel, inverted
     float scale = stbtt_ScaleForMappingEmToPixels(&face->info, 1.0f);
-    if (!(scale > 0)) return nullptr;
+    if (!(scale > 0) || std::isinf(scale)) return nullptr; // an em of zero units
     face->unitsPerEm = 1.0f / scale;
     font->_face = std::move(face);
     return font;

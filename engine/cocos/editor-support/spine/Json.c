@@ -10,9 +10,12 @@
 #include <string.h>
 
 static char json_error[48];
+/* set on failure even when the text left there is empty (input cut short) */
+static int json_failed;
 
 static void set_error(const char* at) {
 	size_t n = 0;
+	json_failed = 1;
 	if (at) {
 		while (n < sizeof(json_error) - 1 && at[n]) {
 			json_error[n] = at[n];
@@ -23,7 +26,7 @@ static void set_error(const char* at) {
 }
 
 const char* Json_getError(void) {
-	return json_error[0] ? json_error : 0;
+	return json_failed ? json_error : 0;
 }
 
 static Json* new_item(void) {
@@ -287,6 +290,7 @@ Json* Json_create(const char* value) {
 	Json* c;
 	if (!value) return 0;
 	json_error[0] = 0;
+	json_failed = 0;
 	/* a UTF-8 byte order mark is not part of the document */
 	if ((unsigned char)value[0] == 0xEF && (unsigned char)value[1] == 0xBB && (unsigned char)value[2] == 0xBF) value += 3;
 	c = new_item();
