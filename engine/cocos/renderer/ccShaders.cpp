@@ -7,6 +7,67 @@ NS_CC_BEGIN
 // Uniforms every program gets (CC_PMatrix, CC_MVMatrix, CC_MVPMatrix,
 // CC_Texture0 ...) are declared by GLProgram ahead of each source.
 
+// Sources used by more than one program, defined once.
+namespace {
+
+constexpr const GLchar* kVertexColourFrag = STRINGIFY(
+varying lowp vec4 v_fragmentColor;
+void main()
+{
+    gl_FragColor = v_fragmentColor;
+}
+);
+
+constexpr const GLchar* kTexturedColourVert = STRINGIFY(
+attribute vec4 a_position;
+attribute vec2 a_texCoord;
+attribute vec4 a_color;
+varying lowp vec4 v_fragmentColor;
+varying mediump vec2 v_texCoord;
+void main()
+{
+    gl_Position = CC_MVPMatrix * a_position;
+    v_fragmentColor = a_color;
+    v_texCoord = a_texCoord;
+}
+);
+
+constexpr const GLchar* kTexturedColourFrag = STRINGIFY(
+varying lowp vec4 v_fragmentColor;
+varying vec2 v_texCoord;
+void main()
+{
+    gl_FragColor = v_fragmentColor * texture2D(CC_Texture0, v_texCoord);
+}
+);
+
+constexpr const GLchar* kProjectedTexturedColourVert = STRINGIFY(
+attribute vec4 a_position;
+attribute vec2 a_texCoord;
+attribute vec4 a_color;
+varying lowp vec4 v_fragmentColor;
+varying mediump vec2 v_texCoord;
+void main()
+{
+    gl_Position = CC_PMatrix * a_position;
+    v_fragmentColor = a_color;
+    v_texCoord = a_texCoord;
+}
+);
+
+constexpr const GLchar* kTexturedVert = STRINGIFY(
+attribute vec4 a_position;
+attribute vec2 a_texCoord;
+varying mediump vec2 v_texCoord;
+void main()
+{
+    gl_Position = CC_MVPMatrix * a_position;
+    v_texCoord = a_texCoord;
+}
+);
+
+} // namespace
+
 const GLchar* ccPosition_uColor_vert = STRINGIFY(
 attribute vec4 a_position;
 uniform vec4 u_color;
@@ -20,13 +81,7 @@ void main()
 }
 );
 
-const GLchar* ccPosition_uColor_frag = STRINGIFY(
-varying lowp vec4 v_fragmentColor;
-void main()
-{
-    gl_FragColor = v_fragmentColor;
-}
-);
+const GLchar* ccPosition_uColor_frag = kVertexColourFrag;
 
 const GLchar* ccPositionColor_vert = STRINGIFY(
 attribute vec4 a_position;
@@ -39,13 +94,7 @@ void main()
 }
 );
 
-const GLchar* ccPositionColor_frag = STRINGIFY(
-varying lowp vec4 v_fragmentColor;
-void main()
-{
-    gl_FragColor = v_fragmentColor;
-}
-);
+const GLchar* ccPositionColor_frag = kVertexColourFrag;
 
 const GLchar* ccPositionColorTextureAsPointsize_vert = STRINGIFY(
 attribute vec4 a_position;
@@ -60,16 +109,7 @@ void main()
 }
 );
 
-const GLchar* ccPositionTexture_vert = STRINGIFY(
-attribute vec4 a_position;
-attribute vec2 a_texCoord;
-varying mediump vec2 v_texCoord;
-void main()
-{
-    gl_Position = CC_MVPMatrix * a_position;
-    v_texCoord = a_texCoord;
-}
-);
+const GLchar* ccPositionTexture_vert = kTexturedVert;
 
 const GLchar* ccPositionTexture_frag = STRINGIFY(
 varying vec2 v_texCoord;
@@ -79,19 +119,7 @@ void main()
 }
 );
 
-const GLchar* ccPositionTextureA8Color_vert = STRINGIFY(
-attribute vec4 a_position;
-attribute vec2 a_texCoord;
-attribute vec4 a_color;
-varying lowp vec4 v_fragmentColor;
-varying mediump vec2 v_texCoord;
-void main()
-{
-    gl_Position = CC_MVPMatrix * a_position;
-    v_fragmentColor = a_color;
-    v_texCoord = a_texCoord;
-}
-);
+const GLchar* ccPositionTextureA8Color_vert = kTexturedColourVert;
 
 const GLchar* ccPositionTextureA8Color_frag = STRINGIFY(
 varying lowp vec4 v_fragmentColor;
@@ -102,53 +130,15 @@ void main()
 }
 );
 
-const GLchar* ccPositionTextureColor_vert = STRINGIFY(
-attribute vec4 a_position;
-attribute vec2 a_texCoord;
-attribute vec4 a_color;
-varying lowp vec4 v_fragmentColor;
-varying mediump vec2 v_texCoord;
-void main()
-{
-    gl_Position = CC_MVPMatrix * a_position;
-    v_fragmentColor = a_color;
-    v_texCoord = a_texCoord;
-}
-);
+const GLchar* ccPositionTextureColor_vert = kTexturedColourVert;
 
-const GLchar* ccPositionTextureColor_frag = STRINGIFY(
-varying lowp vec4 v_fragmentColor;
-varying vec2 v_texCoord;
-void main()
-{
-    gl_FragColor = v_fragmentColor * texture2D(CC_Texture0, v_texCoord);
-}
-);
+const GLchar* ccPositionTextureColor_frag = kTexturedColourFrag;
 
 // Vertices already in world space (sprites in auto-batched quads): only the
 // projection is applied.
-const GLchar* ccPositionTextureColor_noMVP_vert = STRINGIFY(
-attribute vec4 a_position;
-attribute vec2 a_texCoord;
-attribute vec4 a_color;
-varying lowp vec4 v_fragmentColor;
-varying mediump vec2 v_texCoord;
-void main()
-{
-    gl_Position = CC_PMatrix * a_position;
-    v_fragmentColor = a_color;
-    v_texCoord = a_texCoord;
-}
-);
+const GLchar* ccPositionTextureColor_noMVP_vert = kProjectedTexturedColourVert;
 
-const GLchar* ccPositionTextureColor_noMVP_frag = STRINGIFY(
-varying lowp vec4 v_fragmentColor;
-varying vec2 v_texCoord;
-void main()
-{
-    gl_FragColor = v_fragmentColor * texture2D(CC_Texture0, v_texCoord);
-}
-);
+const GLchar* ccPositionTextureColor_noMVP_frag = kTexturedColourFrag;
 
 const GLchar* ccPositionTextureColorAlphaTest_frag = STRINGIFY(
 varying lowp vec4 v_fragmentColor;
@@ -163,16 +153,7 @@ void main()
 }
 );
 
-const GLchar* ccPositionTexture_uColor_vert = STRINGIFY(
-attribute vec4 a_position;
-attribute vec2 a_texCoord;
-varying mediump vec2 v_texCoord;
-void main()
-{
-    gl_Position = CC_MVPMatrix * a_position;
-    v_texCoord = a_texCoord;
-}
-);
+const GLchar* ccPositionTexture_uColor_vert = kTexturedVert;
 
 const GLchar* ccPositionTexture_uColor_frag = STRINGIFY(
 uniform vec4 u_color;
@@ -217,19 +198,7 @@ void main()
 }
 );
 
-const GLchar* ccLabel_vert = STRINGIFY(
-attribute vec4 a_position;
-attribute vec2 a_texCoord;
-attribute vec4 a_color;
-varying lowp vec4 v_fragmentColor;
-varying mediump vec2 v_texCoord;
-void main()
-{
-    gl_Position = CC_PMatrix * a_position;
-    v_fragmentColor = a_color;
-    v_texCoord = a_texCoord;
-}
-);
+const GLchar* ccLabel_vert = kProjectedTexturedColourVert;
 
 const GLchar* ccLabelNormal_frag = STRINGIFY(
 varying lowp vec4 v_fragmentColor;
