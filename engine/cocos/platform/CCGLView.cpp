@@ -11,6 +11,22 @@
 
 NS_CC_BEGIN
 
+namespace {
+
+// One event carries all the touches of a call; none are sent when no touch was
+// taken up.
+void dispatchTouches(const std::vector<Touch*>& touches, EventTouch::EventCode code)
+{
+    if (touches.empty())
+        return;
+    EventTouch touchEvent;
+    touchEvent.setTouches(touches);
+    touchEvent.setEventCode(code);
+    Director::getInstance()->getEventDispatcher()->dispatchEvent(&touchEvent);
+}
+
+} // namespace
+
 GLContextAttrs GLView::_glContextAttrs = {5, 6, 5, 0, 16, 0, 0};
 
 void GLView::setGLContextAttrs(GLContextAttrs& glContextAttrs)
@@ -199,7 +215,6 @@ std::vector<Touch*> GLView::getAllTouches() const
 
 void GLView::handleTouchesBegin(int num, intptr_t ids[], float xs[], float ys[])
 {
-    EventTouch touchEvent;
     std::vector<Touch*> touches;
     for (int i = 0; i < num; ++i)
     {
@@ -227,16 +242,11 @@ void GLView::handleTouchesBegin(int num, intptr_t ids[], float xs[], float ys[])
         _touches[ids[i]] = touch;
         touches.push_back(touch);
     }
-    if (touches.empty())
-        return;
-    touchEvent.setTouches(touches);
-    touchEvent.setEventCode(EventTouch::EventCode::BEGAN);
-    Director::getInstance()->getEventDispatcher()->dispatchEvent(&touchEvent);
+    dispatchTouches(touches, EventTouch::EventCode::BEGAN);
 }
 
 void GLView::handleTouchesMove(int num, intptr_t ids[], float xs[], float ys[])
 {
-    EventTouch touchEvent;
     std::vector<Touch*> touches;
     for (int i = 0; i < num; ++i)
     {
@@ -248,16 +258,11 @@ void GLView::handleTouchesMove(int num, intptr_t ids[], float xs[], float ys[])
                             (ys[i] - _viewPortRect.origin.y) / _scaleY);
         touches.push_back(touch);
     }
-    if (touches.empty())
-        return;
-    touchEvent.setTouches(touches);
-    touchEvent.setEventCode(EventTouch::EventCode::MOVED);
-    Director::getInstance()->getEventDispatcher()->dispatchEvent(&touchEvent);
+    dispatchTouches(touches, EventTouch::EventCode::MOVED);
 }
 
 void GLView::handleTouchesOfEndOrCancel(int eventCode, int num, intptr_t ids[], float xs[], float ys[])
 {
-    EventTouch touchEvent;
     std::vector<Touch*> touches;
     for (int i = 0; i < num; ++i)
     {
@@ -270,11 +275,7 @@ void GLView::handleTouchesOfEndOrCancel(int eventCode, int num, intptr_t ids[], 
         touches.push_back(touch);
         _touches.erase(it);
     }
-    if (touches.empty())
-        return;
-    touchEvent.setTouches(touches);
-    touchEvent.setEventCode(static_cast<EventTouch::EventCode>(eventCode));
-    Director::getInstance()->getEventDispatcher()->dispatchEvent(&touchEvent);
+    dispatchTouches(touches, static_cast<EventTouch::EventCode>(eventCode));
     for (Touch* touch : touches)
         touch->release();
 }
