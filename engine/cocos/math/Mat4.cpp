@@ -4,6 +4,19 @@ NS_CC_MATH_BEGIN
 
 static const float IDENTITY_VALUES[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
+// Rotation by angle about one axis: it turns axis a towards axis b in the plane
+// the two span (column-major, so m[col * 4 + row]).
+static void createAxisRotation(float angle, int a, int b, float* m)
+{
+    memcpy(m, IDENTITY_VALUES, sizeof(IDENTITY_VALUES));
+    float c = cosf(angle);
+    float s = sinf(angle);
+    m[a * 5] = c;
+    m[a * 4 + b] = s;
+    m[b * 4 + a] = -s;
+    m[b * 5] = c;
+}
+
 const Mat4 Mat4::IDENTITY = Mat4(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
 const Mat4 Mat4::ZERO = Mat4(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
 
@@ -87,35 +100,17 @@ void Mat4::createScale(float xScale, float yScale, float zScale, Mat4* dst)
 
 void Mat4::createRotationX(float angle, Mat4* dst)
 {
-    memcpy(dst->m, IDENTITY_VALUES, sizeof(dst->m));
-    float c = cosf(angle);
-    float s = sinf(angle);
-    dst->m[5] = c;
-    dst->m[6] = s;
-    dst->m[9] = -s;
-    dst->m[10] = c;
+    createAxisRotation(angle, 1, 2, dst->m);
 }
 
 void Mat4::createRotationY(float angle, Mat4* dst)
 {
-    memcpy(dst->m, IDENTITY_VALUES, sizeof(dst->m));
-    float c = cosf(angle);
-    float s = sinf(angle);
-    dst->m[0] = c;
-    dst->m[2] = -s;
-    dst->m[8] = s;
-    dst->m[10] = c;
+    createAxisRotation(angle, 2, 0, dst->m);
 }
 
 void Mat4::createRotationZ(float angle, Mat4* dst)
 {
-    memcpy(dst->m, IDENTITY_VALUES, sizeof(dst->m));
-    float c = cosf(angle);
-    float s = sinf(angle);
-    dst->m[0] = c;
-    dst->m[1] = s;
-    dst->m[4] = -s;
-    dst->m[5] = c;
+    createAxisRotation(angle, 0, 1, dst->m);
 }
 
 void Mat4::createTranslation(const Vec3& translation, Mat4* dst)
