@@ -15,6 +15,20 @@
 
 NS_CC_BEGIN
 
+namespace {
+
+// Stores value in field; false when the field already held it.
+template <typename T>
+bool assignChanged(T& field, const T& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
+} // namespace
+
 // MARK: geometry
 
 float Node::getSkewX() const { return _skewX; }
@@ -22,18 +36,14 @@ float Node::getSkewY() const { return _skewY; }
 
 void Node::setSkewX(float skewX)
 {
-    if (_skewX == skewX)
-        return;
-    _skewX = skewX;
-    _transformUpdated = _transformDirty = _inverseDirty = true;
+    if (assignChanged(_skewX, skewX))
+        _transformUpdated = _transformDirty = _inverseDirty = true;
 }
 
 void Node::setSkewY(float skewY)
 {
-    if (_skewY == skewY)
-        return;
-    _skewY = skewY;
-    _transformUpdated = _transformDirty = _inverseDirty = true;
+    if (assignChanged(_skewY, skewY))
+        _transformUpdated = _transformDirty = _inverseDirty = true;
 }
 
 float Node::getRotation() const
@@ -54,18 +64,14 @@ float Node::getRotationSkewY() const { return _rotationZ_Y; }
 
 void Node::setRotationSkewX(float rotationX)
 {
-    if (_rotationZ_X == rotationX)
-        return;
-    _rotationZ_X = rotationX;
-    _transformUpdated = _transformDirty = _inverseDirty = true;
+    if (assignChanged(_rotationZ_X, rotationX))
+        _transformUpdated = _transformDirty = _inverseDirty = true;
 }
 
 void Node::setRotationSkewY(float rotationY)
 {
-    if (_rotationZ_Y == rotationY)
-        return;
-    _rotationZ_Y = rotationY;
-    _transformUpdated = _transformDirty = _inverseDirty = true;
+    if (assignChanged(_rotationZ_Y, rotationY))
+        _transformUpdated = _transformDirty = _inverseDirty = true;
 }
 
 float Node::getScale() const
@@ -96,26 +102,20 @@ float Node::getScaleZ() const { return _scaleZ; }
 
 void Node::setScaleX(float scaleX)
 {
-    if (_scaleX == scaleX)
-        return;
-    _scaleX = scaleX;
-    _transformUpdated = _transformDirty = _inverseDirty = true;
+    if (assignChanged(_scaleX, scaleX))
+        _transformUpdated = _transformDirty = _inverseDirty = true;
 }
 
 void Node::setScaleY(float scaleY)
 {
-    if (_scaleY == scaleY)
-        return;
-    _scaleY = scaleY;
-    _transformUpdated = _transformDirty = _inverseDirty = true;
+    if (assignChanged(_scaleY, scaleY))
+        _transformUpdated = _transformDirty = _inverseDirty = true;
 }
 
 void Node::setScaleZ(float scaleZ)
 {
-    if (_scaleZ == scaleZ)
-        return;
-    _scaleZ = scaleZ;
-    _transformUpdated = _transformDirty = _inverseDirty = true;
+    if (assignChanged(_scaleZ, scaleZ))
+        _transformUpdated = _transformDirty = _inverseDirty = true;
 }
 
 const Vec2& Node::getPosition() const
@@ -175,10 +175,8 @@ float Node::getPositionZ() const
 
 void Node::setPositionZ(float positionZ)
 {
-    if (_positionZ == positionZ)
-        return;
-    _transformUpdated = _transformDirty = _inverseDirty = true;
-    _positionZ = positionZ;
+    if (assignChanged(_positionZ, positionZ))
+        _transformUpdated = _transformDirty = _inverseDirty = true;
 }
 
 const Vec2& Node::getPositionNormalized() const
