@@ -26,6 +26,59 @@ public:
     void step(float dt) override { CC_UNUSED_PARAM(dt); }
 };
 
+namespace {
+
+// Sequence and Spawn hold two actions each; longer lists nest pairs, and a
+// lone action is paired with a no-op.
+
+// Builds the nested pairs of T from a null-terminated argument list.
+template <class T>
+T* chainVariableList(FiniteTimeAction* action1, va_list args)
+{
+    FiniteTimeAction* now;
+    FiniteTimeAction* prev = action1;
+    bool oneAction = true;
+    while (action1)
+    {
+        now = va_arg(args, FiniteTimeAction*);
+        if (now)
+        {
+            prev = T::createWithTwoActions(prev, now);
+            oneAction = false;
+        }
+        else
+        {
+            if (oneAction)
+                prev = T::createWithTwoActions(prev, ExtraAction::create());
+            break;
+        }
+    }
+    return static_cast<T*>(prev);
+}
+
+// The two actions the outermost T of the list holds: the last one, and the
+// nested pairs of all before it. False for an empty list.
+template <class T>
+bool splitIntoPair(const Vector<FiniteTimeAction*>& actions, FiniteTimeAction*& one, FiniteTimeAction*& two)
+{
+    auto count = actions.size();
+    if (count == 0)
+        return false;
+    if (count == 1)
+    {
+        one = actions.at(0);
+        two = ExtraAction::create();
+        return true;
+    }
+    one = actions.at(0);
+    for (ssize_t i = 1; i < count - 1; ++i)
+        one = T::createWithTwoActions(one, actions.at(i));
+    two = actions.at(count - 1);
+    return true;
+}
+
+} // namespace
+
 // MARK: ActionInterval
 
 bool ActionInterval::initWithDuration(float d)
@@ -115,25 +168,7 @@ Sequence* Sequence::create(FiniteTimeAction* action1, ...)
 
 Sequence* Sequence::createWithVariableList(FiniteTimeAction* action1, va_list args)
 {
-    FiniteTimeAction* now;
-    FiniteTimeAction* prev = action1;
-    bool oneAction = true;
-    while (action1)
-    {
-        now = va_arg(args, FiniteTimeAction*);
-        if (now)
-        {
-            prev = createWithTwoActions(prev, now);
-            oneAction = false;
-        }
-        else
-        {
-            if (oneAction)
-                prev = createWithTwoActions(prev, ExtraAction::create());
-            break;
-        }
-    }
-    return static_cast<Sequence*>(prev);
+    return chainVariableList<Sequence>(action1, args);
 }
 
 Sequence* Sequence::create(const Vector<FiniteTimeAction*>& arrayOfActions)
@@ -150,17 +185,9 @@ Sequence* Sequence::create(const Vector<FiniteTimeAction*>& arrayOfActions)
 
 bool Sequence::init(const Vector<FiniteTimeAction*>& arrayOfActions)
 {
-    auto count = arrayOfActions.size();
-    if (count == 0)
-        return false;
-    if (count == 1)
-        return initWithTwoActions(arrayOfActions.at(0), ExtraAction::create());
-
-    // The last two make the innermost pair, the others wrap it.
-    auto prev = arrayOfActions.at(0);
-    for (ssize_t i = 1; i < count - 1; ++i)
-        prev = createWithTwoActions(prev, arrayOfActions.at(i));
-    return initWithTwoActions(prev, arrayOfActions.at(count - 1));
+    FiniteTimeAction* one;
+    FiniteTimeAction* two;
+    return splitIntoPair<Sequence>(arrayOfActions, one, two) && initWithTwoActions(one, two);
 }
 
 bool Sequence::initWithTwoActions(FiniteTimeAction* actionOne, FiniteTimeAction* actionTwo)
@@ -500,25 +527,7 @@ Spawn* Spawn::create(FiniteTimeAction* action1, ...)
 
 Spawn* Spawn::createWithVariableList(FiniteTimeAction* action1, va_list args)
 {
-    FiniteTimeAction* now;
-    FiniteTimeAction* prev = action1;
-    bool oneAction = true;
-    while (action1)
-    {
-        now = va_arg(args, FiniteTimeAction*);
-        if (now)
-        {
-            prev = createWithTwoActions(prev, now);
-            oneAction = false;
-        }
-        else
-        {
-            if (oneAction)
-                prev = createWithTwoActions(prev, ExtraAction::create());
-            break;
-        }
-    }
-    return static_cast<Spawn*>(prev);
+    return chainVariableList<Spawn>(action1, args);
 }
 
 Spawn* Spawn::create(const Vector<FiniteTimeAction*>& arrayOfActions)
@@ -535,15 +544,9 @@ Spawn* Spawn::create(const Vector<FiniteTimeAction*>& arrayOfActions)
 
 bool Spawn::init(const Vector<FiniteTimeAction*>& arrayOfActions)
 {
-    auto count = arrayOfActions.size();
-    if (count == 0)
-        return false;
-    if (count == 1)
-        return initWithTwoActions(arrayOfActions.at(0), ExtraAction::create());
-    auto prev = arrayOfActions.at(0);
-    for (ssize_t i = 1; i < count - 1; ++i)
-        prev = createWithTwoActions(prev, arrayOfActions.at(i));
-    return initWithTwoActions(prev, arrayOfActions.at(count - 1));
+    FiniteTimeAction* one;
+    FiniteTimeAction* two;
+    return splitIntoPair<Spawn>(arrayOfActions, one, two) && initWithTwoActions(one, two);
 }
 
 Spawn* Spawn::createWithTwoActions(FiniteTimeAction* action1, FiniteTimeAction* action2)
