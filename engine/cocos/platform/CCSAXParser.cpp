@@ -3,34 +3,20 @@
 #include <cstring>
 #include <vector>
 
+#include "base/ccUTF8.h"
 #include "platform/CCFileUtils.h"
 
 NS_CC_BEGIN
 
 namespace {
 
+// A character reference as UTF-8; one that names no character becomes U+FFFD.
 void appendUtf8(std::string& out, unsigned long cp)
 {
     if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
-    if (cp < 0x80) out += static_cast<char>(cp);
-    else if (cp < 0x800)
-    {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-    else if (cp < 0x10000)
-    {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-    else
-    {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    std::string encoded;
+    StringUtils::UTF32ToUTF8(std::u32string(1, static_cast<char32_t>(cp)), encoded);
+    out += encoded;
 }
 
 // One pass over a buffer of known length; never reads past its end.
