@@ -1,20 +1,6 @@
-# Cross toolchain: 32-bit Windows through MinGW-w64 (posix thread model, so
-# std::thread/std::mutex exist), binaries run under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross toolchain: 32-bit Windows through MinGW-w64 (the deliverables' build),
+# binaries run under 32-bit Wine.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(TOOLCHAIN_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Tests and tools built for Windows run through Wine.
-find_program(WINE_PROGRAM wine)
-if(WINE_PROGRAM)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
-endif()
+set(WINE_LOADER_NAMES wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain.cmake)

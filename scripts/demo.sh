@@ -7,14 +7,16 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash scripts/setup.sh || exit 1
-. scripts/lib/build.sh
 . scripts/lib/wine-env.sh
+. scripts/lib/build.sh
 build_all "$root" || { echo "demo: build failed" >&2; exit 1; }
 
 export DEMO_OUT="$root/out/demo"
 mkdir -p "$DEMO_OUT"
 trap wine_env_stop EXIT
-wine_env_start "$root/build/win32" || exit 1
+# The Windows build the steps run (win32, or win64 where 32-bit code cannot run).
+export DEMO_WIN_BUILD="$root/build/$(windows_run_build)"
+wine_env_start "$DEMO_WIN_BUILD" || exit 1
 
 status=0
 for step in scripts/demo.d/*.sh; do

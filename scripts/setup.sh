@@ -7,9 +7,11 @@ PACKAGES=(
   # build
   cmake ninja-build make g++ pkg-config
   g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
+  # the 64-bit Windows build the tests run where 32-bit code cannot execute
+  g++-mingw-w64-x86-64 mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   googletest
   # Windows side under Wine on a virtual display
-  wine wine32:i386 xvfb xauth x11-utils
+  wine wine32:i386 wine64 xvfb xauth x11-utils
   # engine: PNG, fonts, plists
   libpng-dev zlib1g-dev libfreetype-dev libtinyxml2-dev libstb-dev
   fonts-wqy-zenhei fonts-dejavu-core
@@ -62,7 +64,7 @@ fi
 # The nginx package starts a system instance; the tests run their own.
 if command -v systemctl >/dev/null 2>&1; then :; fi
 
-for tool in i686-w64-mingw32-g++-posix i686-w64-mingw32-windres wine Xvfb cmake nginx danted tinyproxy; do
+for tool in i686-w64-mingw32-g++-posix i686-w64-mingw32-windres x86_64-w64-mingw32-g++-posix /usr/lib/wine/wine64 wine Xvfb cmake nginx danted tinyproxy; do
   command -v "$tool" >/dev/null 2>&1 || { echo "setup: $tool is missing after install" >&2; exit 1; }
 done
 [ -f /usr/src/googletest/CMakeLists.txt ] || { echo "setup: /usr/src/googletest is missing" >&2; exit 1; }

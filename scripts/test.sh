@@ -8,8 +8,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash scripts/setup.sh || exit 1
-. scripts/lib/build.sh
 . scripts/lib/wine-env.sh
+. scripts/lib/build.sh
+win=$(windows_run_build)
+if [ "$win" = win64 ]; then
+  echo "test: this kernel cannot execute 32-bit programs; the Windows tests run as 64-bit builds under wine64 (win32 is built and checked)"
+fi
 
 build_all "$root" || { echo "test: build failed" >&2; exit 1; }
 
@@ -17,9 +21,9 @@ status=0
 ctest --test-dir build/native --output-on-failure --timeout 600 "$@" || status=1
 
 trap wine_env_stop EXIT
-wine_env_start "$root/build/win32" || { echo "test: Wine environment failed" >&2; exit 1; }
+wine_env_start "$root/build/$win" || { echo "test: Wine environment failed" >&2; exit 1; }
 # Code page 936 (GBK), as on the target systems.
-LC_ALL=zh_CN.UTF-8 ctest --test-dir build/win32 --output-on-failure --timeout 900 "$@" || status=1
+LC_ALL=zh_CN.UTF-8 ctest --test-dir "build/$win" --output-on-failure --timeout 900 "$@" || status=1
 
 if [ $status = 0 ]; then echo "test: all passed"; else echo "test: FAILED" >&2; fi
 exit $status

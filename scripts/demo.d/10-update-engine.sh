@@ -4,7 +4,7 @@
 # installation, fetches what differs into place and says what it does.
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
-build="${DEMO_BUILD_DIR:-$root/build/win32}"
+build="${DEMO_BUILD_DIR:-${DEMO_WIN_BUILD:-$root/build/win32}}"
 bindir="$build/bin/bench/update_bench"
 exe="$bindir/update_bench.exe"
 peers="$build/demo-update-peers"

@@ -5,7 +5,7 @@
 # which some files differ, and starts the stand-in game program at the end.
 root=$1
 . "$root/scripts/lib/screenshot.sh"
-build="${UPDATE_DEMO_BUILD:-$root/build/win32}"
+build="${UPDATE_DEMO_BUILD:-${DEMO_WIN_BUILD:-$root/build/win32}}"
 bin="$build/bin"
 [ -f "$bin/Update.exe" ] && [ -f "$bin/game.exe" ] || { echo "update: Update.exe or game.exe not built"; exit 1; }
 

@@ -4,7 +4,7 @@
 # and "switched" after the change; "switch" and "quit" are ours.
 root=$1
 . "$root/scripts/lib/screenshot.sh"
-exe="$root/build/win32/bin/gallery.exe"
+exe="${DEMO_WIN_BUILD:-$root/build/win32}/bin/gallery.exe"
 if [ ! -f "$exe" ]; then
   echo "skinctl: gallery.exe not built"
   exit 1

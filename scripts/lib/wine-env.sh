@@ -1,7 +1,19 @@
 # Sourced by the scripts: a virtual display and a persistent wineserver in a
 # private prefix under the build folder, both stopped by what started them.
+#   windows_run_build          -> prints the Windows build the tests and demos run
 #   wine_env_start BUILD_DIR   -> exports DISPLAY, WINEPREFIX, WINEDEBUG
 #   wine_env_stop              -> stops what wine_env_start started
+#
+# The deliverables are 32-bit and run under 32-bit Wine wherever the kernel
+# can execute 32-bit code. Some kernels cannot (IA-32 emulation disabled:
+# "Exec format error" from every i386 program, 32-bit Wine included); there
+# the same sources built for 64-bit Windows (preset win64) run under wine64,
+# and "wine" in the scripts means that loader.
+
+windows_run_build() {
+  if [ -n "${WINDOWS_RUN_BUILD:-}" ]; then echo "$WINDOWS_RUN_BUILD"; return; fi
+  if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+}
 
 _WE_XVFB_PID=""
 _WE_STARTED_SERVER=0
@@ -12,6 +24,14 @@ wine_env_start() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   mkdir -p "$build"
+  if [ "$(basename "$build")" = win64 ]; then
+    # "wine" (and what runs through it) is the 64-bit loader for this build.
+    export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+    mkdir -p "$build/winebin"
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$build/winebin/wine"
+    chmod +x "$build/winebin/wine"
+    case ":$PATH:" in *":$build/winebin:"*) ;; *) export PATH="$build/winebin:$PATH" ;; esac
+  fi
 
   # A free display number: no lock file and no socket.
   local n=90
@@ -36,7 +56,7 @@ wine_env_start() {
   _WE_STARTED_SERVER=1
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine-env: creating the Wine prefix in $WINEPREFIX"
-    wineboot -i >"$build/wineboot.log" 2>&1 </dev/null || true
+    wine wineboot -i >"$build/wineboot.log" 2>&1 </dev/null || true
     wineserver -w 2>/dev/null || true
     wineserver -p >>"$build/wineserver.log" 2>&1 </dev/null
   fi
@@ -48,7 +68,7 @@ wine_env_start() {
     local reg="$build/prefix-settings.reg"
     printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"\xe5\xae\x8b\xe4\xbd\x93"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n"\xe6\x96\xb0\xe5\xae\x8b\xe4\xbd\x93"="WenQuanYi Zen Hei"\r\n"NSimSun"="WenQuanYi Zen Hei"\r\n"\xe5\xbe\xae\xe8\xbd\xaf\xe9\x9b\x85\xe9\xbb\x91"="WenQuanYi Zen Hei"\r\n"Microsoft YaHei"="WenQuanYi Zen Hei"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n' \
       | iconv -f UTF-8 -t UTF-16 >"$reg"
-    wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" </dev/null >/dev/null 2>&1 && touch "$WINEPREFIX/.project-settings"
+    wine regedit /S "$(wine winepath -w "$reg" 2>/dev/null | tr -d '\r')" </dev/null >/dev/null 2>&1 && touch "$WINEPREFIX/.project-settings"
   fi
   if ! wine cmd /c echo wine-ok </dev/null 2>"$build/wine-check.log" | grep -q wine-ok; then
     echo "wine-env: Wine cannot start a Windows program (see $build/wine-check.log)" >&2
