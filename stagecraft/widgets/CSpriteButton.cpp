@@ -260,11 +260,6 @@ void CSpriteButton::setContentSize(const cocos2d::Size& size)
 
 // ---------------------------------------------------------------- state and look
 
-void CSpriteButton::Tint(const cocos2d::Color3B& colour)
-{
-    setColor(colour);
-}
-
 void CSpriteButton::RestScale(float factor)
 {
     setScale(m_fConstScaleX * factor, m_fConstScaleY * factor);
@@ -300,22 +295,22 @@ void CSpriteButton::SetButtonShowEnum(BUTTON_ENUM state)
             if (scale)
                 RestScale(1.0f);
             else
-                Tint(m_sColorNormal);
+                setColor(m_sColorNormal);
             break;
         case BUTTON_PRESSED:
         case BUTTON_SELECTED:
             if (scale)
                 RestScale(m_fScaleValue);
             else
-                Tint(m_sColorSelect);
+                setColor(m_sColorSelect);
             break;
         case BUTTON_HOVER:
-            Tint(m_sColorSelect);
+            setColor(m_sColorSelect);
             break;
         case BUTTON_DISABLED:
             if (scale)
                 RestScale(1.0f);
-            Tint(m_sColorSelect);
+            setColor(m_sColorSelect);
             break;
         default:
             break;
@@ -348,33 +343,35 @@ void CSpriteButton::SetEnableToggle(bool on)
     ShowSprite(on ? static_cast<const cocos2d::Sprite*>(m_pToggleSprite) : m_pStateSprite[BUTTON_NORMAL]);
 }
 
+void CSpriteButton::TintParts(const cocos2d::Color3B* label, const cocos2d::Color3B* background,
+                              const cocos2d::Color3B& own)
+{
+    if (m_pLabel == nullptr && m_pScale9 == nullptr) {
+        setColor(own);
+        return;
+    }
+    if (m_pLabel != nullptr && label != nullptr)
+        m_pLabel->setColor(*label);
+    if (m_pScale9 != nullptr && background != nullptr)
+        m_pScale9->setColor(*background);
+}
+
 void CSpriteButton::SetColorSelect(const cocos2d::Color3B& colour)
 {
     m_sColorSelect = colour;
-    if (m_pLabel != nullptr)
-        m_pLabel->setColor(colour);
-    if (m_pScale9 != nullptr)
-        m_pScale9->setColor(colour);
-    if (m_pLabel == nullptr && m_pScale9 == nullptr)
-        Tint(colour);
+    TintParts(&colour, &colour, colour);
 }
 
 void CSpriteButton::SetColorNormal(const cocos2d::Color3B& colour)
 {
     m_sColorNormal = colour;
-    if (m_pScale9 != nullptr)
-        m_pScale9->setColor(cocos2d::Color3B::WHITE);
-    if (m_pLabel != nullptr)
-        m_pLabel->setColor(colour);
-    if (m_pLabel == nullptr && m_pScale9 == nullptr)
-        Tint(colour);
+    TintParts(&colour, &cocos2d::Color3B::WHITE, colour);
 }
 
 void CSpriteButton::SetColorDisable(const cocos2d::Color3B& colour)
 {
     m_sColorDisable = colour;
-    if (m_pLabel == nullptr && m_pScale9 == nullptr)
-        Tint(colour);
+    TintParts(nullptr, nullptr, colour);
 }
 
 cocos2d::Rect CSpriteButton::getRect() const
@@ -570,8 +567,13 @@ void CSpriteButton::TzTouchCancel(cocos2d::Vec2 point, int button)
 
 void CSpriteButton::OnMouseMove(cocos2d::Event* event)
 {
-    if (!isVisible() || m_eButtonStatus == BUTTON_DISABLED)
+    if (!isVisible() || m_eButtonStatus == BUTTON_DISABLED) {
+        // A button hidden or disabled under the pointer (often by its own
+        // click handler) hands the hover on; it would never hear a move again.
+        if (m_pButtonMoved == this)
+            m_pButtonMoved = nullptr;
         return;
+    }
     if (m_bScroll) {
         SetButtonShowEnum(BUTTON_NORMAL);
         return;

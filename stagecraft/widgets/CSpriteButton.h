@@ -137,7 +137,9 @@ private:
     static void ReplaceHolder(CSpriteButton*& slot, cocos2d::Texture2D* texture, const cocos2d::Rect& rect);
     void ShowSprite(const cocos2d::Sprite* source);
     bool AncestorHidden() const;
-    void Tint(const cocos2d::Color3B& colour);
+    // Tints the label and the background (null leaves one as it is); a
+    // button with neither takes own itself.
+    void TintParts(const cocos2d::Color3B* label, const cocos2d::Color3B* background, const cocos2d::Color3B& own);
     void RestScale(float factor);
     void FitLabel();
     void ReleaseInput();

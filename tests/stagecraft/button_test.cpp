@@ -263,6 +263,15 @@ TEST_F(ButtonTest, MouseHoverAndItsOwner)
     EXPECT_EQ(button->GetButtonStatus(), CSpriteButton::BUTTON_NORMAL);
     mouseMove(Vec2(400, 200));
     EXPECT_EQ(inside->GetButtonStatus(), CSpriteButton::BUTTON_HOVER);
+    // A button disabled by its own click hands the hover on.
+    CSpriteButton::m_pButtonMoved = nullptr;
+    mouseMove(Vec2(200, 200));
+    ASSERT_EQ(CSpriteButton::m_pButtonMoved, button);
+    button->SetEnableTouch(false);
+    mouseMove(Vec2(205, 200));
+    EXPECT_EQ(CSpriteButton::m_pButtonMoved, nullptr);
+    mouseMove(Vec2(400, 200));
+    EXPECT_EQ(CSpriteButton::m_pButtonMoved, inside);
     // A hidden ancestor gives the hover up.
     CSpriteButton::m_pButtonMoved = inside;
     panel->setVisible(false);
