@@ -430,12 +430,17 @@ void CSpriteButton::onExit()
     cocos2d::Sprite::onExit();
 }
 
+void CSpriteButton::DropHover()
+{
+    if (m_pButtonMoved == this)
+        m_pButtonMoved = nullptr;
+}
+
 void CSpriteButton::ReleaseInput()
 {
     if (m_pButtonLock == this)
         m_pButtonLock = nullptr;
-    if (m_pButtonMoved == this)
-        m_pButtonMoved = nullptr;
+    DropHover();
     unschedule(CC_SCHEDULE_SELECTOR(CSpriteButton::schedulePressedTime));
     m_fPressedTime = 0;
     m_bLongPressFired = false;
@@ -515,8 +520,7 @@ void CSpriteButton::TzTouchMoved(cocos2d::Vec2 point, int button)
         return;
     }
     if (AncestorHidden()) {
-        if (m_pButtonMoved == this)
-            m_pButtonMoved = nullptr;
+        DropHover();
         return;
     }
     SetSelectorPoint(point);
@@ -528,8 +532,7 @@ void CSpriteButton::TzTouchMoved(cocos2d::Vec2 point, int button)
             m_pButtonMoved = this;
         SetButtonShowEnum(m_bPressed ? BUTTON_PRESSED : BUTTON_HOVER);
     } else {
-        if (m_pButtonMoved == this)
-            m_pButtonMoved = nullptr;
+        DropHover();
         SetButtonShowEnum(BUTTON_NORMAL);
         undoLongPressButton();
     }
@@ -570,8 +573,7 @@ void CSpriteButton::OnMouseMove(cocos2d::Event* event)
     if (!isVisible() || m_eButtonStatus == BUTTON_DISABLED) {
         // A button hidden or disabled under the pointer (often by its own
         // click handler) hands the hover on; it would never hear a move again.
-        if (m_pButtonMoved == this)
-            m_pButtonMoved = nullptr;
+        DropHover();
         return;
     }
     if (m_bScroll) {
@@ -579,8 +581,7 @@ void CSpriteButton::OnMouseMove(cocos2d::Event* event)
         return;
     }
     if (AncestorHidden()) {
-        if (m_pButtonMoved == this)
-            m_pButtonMoved = nullptr;
+        DropHover();
         return;
     }
     bool track = m_pButtonMoved == nullptr || m_pButtonMoved == this;

@@ -142,6 +142,9 @@ private:
     void TintParts(const cocos2d::Color3B* label, const cocos2d::Color3B* background, const cocos2d::Color3B& own);
     void RestScale(float factor);
     void FitLabel();
+    // Gives up m_pButtonMoved when this button holds it.
+    void DropHover();
+    // Gives up the press, the hover and a pending long press.
     void ReleaseInput();
 
     CSpriteButton* m_pStateSprite[STATE_COUNT];
