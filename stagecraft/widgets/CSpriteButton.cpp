@@ -515,8 +515,10 @@ void CSpriteButton::TzTouchMoved(cocos2d::Vec2 point, int button)
     if (m_pButtonLock != nullptr && m_pButtonLock != this)
         return;
     if (m_bScroll) {
+        // A press that turned into a drag of a list is no long press.
         m_bPressed = false;
         SetButtonShowEnum(BUTTON_NORMAL);
+        undoLongPressButton();
         return;
     }
     if (AncestorHidden()) {
@@ -544,8 +546,10 @@ void CSpriteButton::TzTouchEnded(cocos2d::Vec2 point, int)
     if (m_pButtonLock == this)
         m_pButtonLock = nullptr;
     if (m_bScroll) {
+        // A press that turned into a drag of a list is no long press.
         m_bPressed = false;
         SetButtonShowEnum(BUTTON_NORMAL);
+        undoLongPressButton();
         return;
     }
     SetSelectorPoint(point);

@@ -216,6 +216,17 @@ TEST_F(ButtonTest, LongPressThenEnded)
     EXPECT_EQ(log->log,
               (std::vector<std::string>{ "began long", "long long", "long-ended long", "ended long" }));
 
+    // A press that becomes the drag of a list fires neither.
+    log->log.clear();
+    touchBegin(Vec2(200, 200));
+    frames(3, 0.1f);
+    CSpriteButton::m_bScroll = true;
+    touchMove(Vec2(200, 230));
+    frames(10, 0.1f);
+    touchEnd(Vec2(200, 230));
+    CSpriteButton::m_bScroll = false;
+    EXPECT_EQ(log->log, (std::vector<std::string>{ "began long" }));
+
     // A short press fires neither.
     log->log.clear();
     touchBegin(Vec2(200, 200));
