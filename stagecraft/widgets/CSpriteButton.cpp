@@ -181,7 +181,11 @@ void CSpriteButton::SetButtonToggleFile(const std::string& file, int count, BUTT
 void CSpriteButton::SetButtonToggleWithIndex(int index)
 {
     const CSpriteButton* normal = m_pStateSprite[BUTTON_NORMAL];
-    if (normal == nullptr || normal->getTexture() == nullptr)
+    if (normal == nullptr || normal->getTexture() == nullptr || m_fFrameWidth <= 0)
+        return;
+    // Only a frame that lies inside the strip.
+    const float width = normal->getTexture()->getContentSize().width;
+    if (index < 0 || (index + 1) * m_fFrameWidth > width + 0.5f)
         return;
     m_bToggleEnabled = true;
     ReplaceHolder(m_pToggleSprite, normal->getTexture(),

@@ -55,7 +55,7 @@ public:
     void SetButtonTextureEnum(cocos2d::Texture2D* texture, cocos2d::Rect rect, BUTTON_ENUM state);
     void SetButtonToggleFile(const std::string& file, int count, BUTTON_ENUM state);
     // The toggled look is frame index of the normal look's strip; nothing
-    // without a normal look.
+    // without a normal look or for a frame outside the strip.
     void SetButtonToggleWithIndex(int index);
 
     // Label and background.

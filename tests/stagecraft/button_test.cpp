@@ -89,6 +89,8 @@ TEST_F(ButtonTest, ToggleFlipsOnEveryClick)
     EXPECT_EQ(bare->GetToggleSprite(), nullptr);
 
     CSpriteButton* button = stripButton("toggle", Vec2(200, 200));
+    button->SetButtonToggleWithIndex(5); // beyond the five frames
+    EXPECT_FALSE(button->GetEnableToggle());
     button->SetButtonToggleWithIndex(2);
     ASSERT_TRUE(button->GetEnableToggle());
     tap(Vec2(200, 200));
