@@ -232,6 +232,13 @@ void CUIButton::DrawFrame(CBitImage& strip, CDC* pDC, int frame, const CRect& cl
   }
 }
 
+int CUIButton::FrameOf(UINT itemState, bool showHover) const {
+  if (m_nCheck == 1) return SkinStrip::FRAME_CHECKED;
+  if (itemState & ODS_DISABLED) return SkinStrip::FRAME_DISABLED;
+  if (itemState & ODS_SELECTED) return SkinStrip::FRAME_PRESSED;
+  return (showHover && m_bHover) ? SkinStrip::FRAME_HOVER : SkinStrip::FRAME_NORMAL;
+}
+
 void CUIButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
   if (lpDrawItemStruct == nullptr) return;
   CDC* dc = CDC::FromHandle(lpDrawItemStruct->hDC);
@@ -245,17 +252,9 @@ void CUIButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     DrawButtonText(dc, state);
     return;
   }
-  const bool disabled = (state & ODS_DISABLED) != 0;
-  const bool pressed = (state & ODS_SELECTED) != 0;
-  int frame = disabled ? SkinStrip::FRAME_DISABLED
-              : pressed ? SkinStrip::FRAME_PRESSED
-              : m_bHover ? SkinStrip::FRAME_HOVER
-                         : SkinStrip::FRAME_NORMAL;
-  if (m_nCheck == 1) frame = SkinStrip::FRAME_CHECKED;
-
   const bool fading = (m_bHover && m_nFade < FADE_STEPS) || (!m_bHover && m_nFade > 0);
-  if (disabled || pressed || !fading) {
-    DrawFrame(strip, dc, frame, client);
+  if ((state & (ODS_DISABLED | ODS_SELECTED)) || !fading) {
+    DrawFrame(strip, dc, FrameOf(state, true), client);
     DrawButtonText(dc, state);
     return;
   }

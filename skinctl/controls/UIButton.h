@@ -58,6 +58,9 @@ class SKINCTL_API CUIButton : public CButton {
   // Sizes the window to one frame of the strip and cuts the keyed shape.
   void Rectify();
   void Redraw();
+  // The strip frame for an item state: disabled, pressed, hovered (when the
+  // button shows hover) or normal - and checked over all of them.
+  int FrameOf(UINT itemState, bool showHover) const;
   // One frame of the strip onto the client area: keyed when the colour key
   // is on, else copied or stretched.
   void DrawFrame(CBitImage& strip, CDC* pDC, int frame, const CRect& client);

@@ -1,7 +1,6 @@
 #include "UICheckButton.h"
 
 #include "CBitImage.h"
-#include "SkinStrip.h"
 
 CUICheckButton::CUICheckButton() {}
 
@@ -23,14 +22,9 @@ void CUICheckButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
 
   // The foreground goes straight over the strip (no background snapshot).
   CBitImage strip;
-  if (LoadStrip(strip, false)) {
-    int frame = (state & ODS_DISABLED) ? SkinStrip::FRAME_DISABLED
-                : (state & ODS_SELECTED) ? SkinStrip::FRAME_PRESSED
-                                         : SkinStrip::FRAME_NORMAL;
-    if (m_nCheck == 1) frame = SkinStrip::FRAME_CHECKED;
-    DrawFrame(strip, dc, frame, client);
-  } else {
+  if (LoadStrip(strip, false))
+    DrawFrame(strip, dc, FrameOf(state, false), client);
+  else
     DrawFallback(dc, state);
-  }
   DrawButtonText(dc, state);
 }

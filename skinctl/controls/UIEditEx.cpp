@@ -23,24 +23,20 @@ CUIEditEx::CUIEditEx()
 CUIEditEx::~CUIEditEx() {}
 
 void CUIEditEx::SetEnableColor(COLORREF text, COLORREF back, COLORREF border) {
-  m_crEnableText = text;
-  m_crEnableBack = back;
-  m_crEnableBorder = border;
-  m_brEnable.DeleteObject();
-  m_brEnable.CreateSolidBrush(back);
-  Redraw();
+  SetStateColor(m_crEnableText, m_crEnableBack, m_crEnableBorder, m_brEnable, text, back, border);
 }
 
 void CUIEditEx::SetDisableColor(COLORREF text, COLORREF back, COLORREF border) {
-  m_crDisableText = text;
-  m_crDisableBack = back;
-  m_crDisableBorder = border;
-  m_brDisable.DeleteObject();
-  m_brDisable.CreateSolidBrush(back);
-  Redraw();
+  SetStateColor(m_crDisableText, m_crDisableBack, m_crDisableBorder, m_brDisable, text, back, border);
 }
 
-void CUIEditEx::Redraw() {
+void CUIEditEx::SetStateColor(COLORREF& text, COLORREF& back, COLORREF& border, CBrush& brush, COLORREF newText,
+                              COLORREF newBack, COLORREF newBorder) {
+  text = newText;
+  back = newBack;
+  border = newBorder;
+  brush.DeleteObject();
+  brush.CreateSolidBrush(newBack);
   if (m_hWnd) RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
 }
 

@@ -27,5 +27,7 @@ class SKINCTL_API CUIEditEx : public CUIEdit {
   COLORREF m_crDisableBorder;
 
  private:
-  void Redraw();
+  // Stores one state's colours, re-creates its brush and redraws.
+  void SetStateColor(COLORREF& text, COLORREF& back, COLORREF& border, CBrush& brush, COLORREF newText,
+                     COLORREF newBack, COLORREF newBorder);
 };

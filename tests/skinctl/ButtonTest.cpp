@@ -1,8 +1,8 @@
 // Skinned push and check buttons on real windows: the owner-draw set-up on
 // both paths, sizing to a strip frame and stretching, the hover fade and its
 // reversal, the frame each state shows, the colour-keyed shape under any
-// scheme, the built-in strip as fallback, the PNG foreground over the
-// parent's background, and the hand cursor.
+// scheme, the built-in strip as fallback, strip files, the PNG foreground
+// over the parent's background, and a paint with no room to compose in.
 #include <gtest/gtest.h>
 
 #include "CBitImage.h"
@@ -272,12 +272,24 @@ TEST_F(ButtonTest, APngForegroundIsComposedOverTheParentsBackground) {
   EXPECT_EQ(shot.At(5, 10), RGB(255, 255, 255));
 }
 
-TEST_F(ButtonTest, TheCursorIsTheLibrarysHand) {
+TEST_F(ButtonTest, AFadeWithNoRoomToComposeSkipsThePaint) {
   TestButton button;
   Make(button, 10, 10);
-  EXPECT_TRUE(button.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(button.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-  EXPECT_EQ(GetCursor(), LoadCursorW(SkinctlHandle(), MAKEINTRESOURCEW(2000)));
-  EXPECT_NE(GetCursor(), nullptr);
+  PointerAt(&button, CPoint(4, 4));
+  button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+  ASSERT_TRUE(testwin::PumpUntil([&] { return button.Fade() >= 1; }, 2000));
+  button.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_LT(button.Fade(), 8);
+  // No off-screen image can be made for an empty button: nothing is drawn
+  // and nothing is thrown.
+  TestCanvas canvas(8, 8, RGB(1, 2, 3));
+  DRAWITEMSTRUCT item = {};
+  item.CtlType = ODT_BUTTON;
+  item.hwndItem = button.m_hWnd;
+  item.hDC = canvas.dc();
+  button.DrawItem(&item);
+  EXPECT_EQ(canvas.At(0, 0), RGB(1, 2, 3));
+  PointerAt(nullptr, CPoint(5, 700));
 }
 
 TEST_F(ButtonTest, DestroyingTheWindowResetsTheHoverAndAllowsANewOne) {
