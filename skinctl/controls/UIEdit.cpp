@@ -1,6 +1,7 @@
 #include "UIEdit.h"
 
 #include "CDC.h"
+#include "CPaintDC.h"
 #include "CWindowDC.h"
 
 CUIEditAttr CUIEdit::m_UIAttribute;
@@ -38,6 +39,10 @@ LRESULT CUIEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCPAINT:
       OnNcPaint();
       return 0;
+    case WM_PAINT:
+      if (IsWindowEnabled() || (GetStyle() & ES_MULTILINE)) break;
+      PaintDisabled();
+      return 0;
   }
   return CEdit::WindowProc(message, wParam, lParam);
 }
@@ -52,6 +57,36 @@ HBRUSH CUIEdit::CtlColor(CDC* pDC, UINT) {
   pDC->SetBkColor(enabled ? attr.m_crEnableBack : attr.m_crDisableBack);
   pDC->SetTextColor(enabled ? attr.m_crEnableText : attr.m_crDisableText);
   return brush;
+}
+
+void CUIEdit::PaintDisabled() {
+  CPaintDC dc(this);
+  CRect client;
+  GetClientRect(&client);
+  // Asked as the edit itself asks: the answer comes back through
+  // reflection, from this control or else from the parent.
+  const HWND parent = ::GetParent(m_hWnd);
+  HBRUSH brush = parent ? reinterpret_cast<HBRUSH>(::SendMessageW(parent, WM_CTLCOLORSTATIC,
+                                                                  reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
+                                                                  reinterpret_cast<LPARAM>(m_hWnd)))
+                        : nullptr;
+  ::FillRect(dc.GetSafeHdc(), &client, brush ? brush : ::GetSysColorBrush(COLOR_BTNFACE));
+
+  CString text;
+  GetWindowText(text);
+  const LRESULT origin = SendMessage(EM_POSFROMCHAR, 0);
+  if (text.IsEmpty() || origin == -1) return;
+  if (GetStyle() & ES_PASSWORD) {
+    const wchar_t mask = static_cast<wchar_t>(SendMessage(EM_GETPASSWORDCHAR));
+    for (int i = 0; i < text.GetLength(); ++i) text.SetAt(i, mask ? mask : L'*');
+  }
+  HGDIOBJ oldFont = dc.SelectObject(reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
+  CRect format;
+  SendMessage(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  dc.IntersectClipRect(&format);
+  dc.SetBkMode(TRANSPARENT);
+  dc.TextOut(static_cast<short>(LOWORD(origin)), static_cast<short>(HIWORD(origin)), text);
+  if (oldFont) dc.SelectObject(oldFont);
 }
 
 void CUIEdit::OnNcPaint() {

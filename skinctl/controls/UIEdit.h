@@ -41,6 +41,10 @@ class SKINCTL_API CUIEdit : public CEdit {
   HBRUSH CtlColor(CDC* pDC, UINT nCtlColor) override;
   virtual void OnNcPaint();
 
+  // A disabled single-line edit writes its text itself, in the text colour
+  // of the control-colour answer: the system would write it in its own grey,
+  // unreadable on the skin's grey.
+  void PaintDisabled();
   // The two frame lines around the window, outer and (one pixel inside)
   // inner, in the DC's coordinates of the whole window.
   void DrawControlView(CDC* pDC, COLORREF outer, COLORREF inner);

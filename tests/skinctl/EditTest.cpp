@@ -46,11 +46,11 @@ TEST_F(EditTest, EnabledAndDisabledTakeTheSharedColours) {
   EXPECT_EQ(shot.At(shot.width - 3, shot.height - 3), kWhite);
   EXPECT_TRUE(Near(Ink(shot), RGB(10, 10, 10), 12));
 
-  // Disabled: grey behind the text, and the dark grey text colour handed to
-  // the system with the disabled brush.
+  // Disabled: dark grey text on grey.
   edit.EnableWindow(FALSE);
   shot = Capture(edit.m_hWnd);
   EXPECT_EQ(shot.At(shot.width - 3, shot.height - 3), kGrey);
+  EXPECT_TRUE(Near(Ink(shot), RGB(50, 50, 50), 12));
   TestCanvas canvas(4, 4, 0);
   const LRESULT brush = host.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.dc()),
                                          reinterpret_cast<LPARAM>(edit.m_hWnd));
@@ -135,6 +135,7 @@ TEST_F(EditTest, AnEditExMadeBeforeAnySchemeUsesTheSharedColours) {
   edit.SetDisableColor(RGB(0, 0, 90), RGB(180, 180, 220), RGB(0, 0, 0));
   shot = Capture(edit.m_hWnd);
   EXPECT_EQ(shot.At(shot.width - 3, shot.height - 3), RGB(180, 180, 220));
+  EXPECT_TRUE(Near(Ink(shot), RGB(0, 0, 90), 12));
 }
 
 }  // namespace
