@@ -15,19 +15,26 @@ HBRUSH Either(const CBrush& own, const CBrush& shared) {
 
 }  // namespace
 
-CUIEditEx::CUIEditEx()
-    : m_crEnableBack(m_UIAttribute.m_crEnableBack), m_crDisableBack(m_UIAttribute.m_crDisableBack),
-      m_crEnableText(m_UIAttribute.m_crEnableText), m_crDisableText(m_UIAttribute.m_crDisableText),
-      m_crEnableBorder(m_UIAttribute.m_crEnableBorder), m_crDisableBorder(m_UIAttribute.m_crDisableBorder) {}
+CUIEditEx::CUIEditEx() {
+  const CUIEditAttr& shared = m_UIAttribute;
+  m_Own.m_crEnableBack = shared.m_crEnableBack;
+  m_Own.m_crDisableBack = shared.m_crDisableBack;
+  m_Own.m_crEnableText = shared.m_crEnableText;
+  m_Own.m_crDisableText = shared.m_crDisableText;
+  m_Own.m_crEnableBorder = shared.m_crEnableBorder;
+  m_Own.m_crDisableBorder = shared.m_crDisableBorder;
+}
 
 CUIEditEx::~CUIEditEx() {}
 
 void CUIEditEx::SetEnableColor(COLORREF text, COLORREF back, COLORREF border) {
-  SetStateColor(m_crEnableText, m_crEnableBack, m_crEnableBorder, m_brEnable, text, back, border);
+  SetStateColor(m_Own.m_crEnableText, m_Own.m_crEnableBack, m_Own.m_crEnableBorder, m_Own.m_brEnable, text, back,
+                border);
 }
 
 void CUIEditEx::SetDisableColor(COLORREF text, COLORREF back, COLORREF border) {
-  SetStateColor(m_crDisableText, m_crDisableBack, m_crDisableBorder, m_brDisable, text, back, border);
+  SetStateColor(m_Own.m_crDisableText, m_Own.m_crDisableBack, m_Own.m_crDisableBorder, m_Own.m_brDisable, text, back,
+                border);
 }
 
 void CUIEditEx::SetStateColor(COLORREF& text, COLORREF& back, COLORREF& border, CBrush& brush, COLORREF newText,
@@ -41,22 +48,25 @@ void CUIEditEx::SetStateColor(COLORREF& text, COLORREF& back, COLORREF& border, 
 }
 
 HBRUSH CUIEditEx::CtlColor(CDC* pDC, UINT) {
-  const CUIEditAttr& attr = m_UIAttribute;
+  const CUIEditAttr& shared = m_UIAttribute;
   const bool enabled = IsWindowEnabled() != FALSE;
-  HBRUSH brush = enabled ? Either(m_brEnable, attr.m_brEnable) : Either(m_brDisable, attr.m_brDisable);
+  HBRUSH brush = enabled ? Either(m_Own.m_brEnable, shared.m_brEnable) : Either(m_Own.m_brDisable, shared.m_brDisable);
   if (brush == nullptr) return nullptr;
-  pDC->SetBkColor(enabled ? Either(m_crEnableBack, attr.m_crEnableBack) : Either(m_crDisableBack, attr.m_crDisableBack));
-  pDC->SetTextColor(enabled ? Either(m_crEnableText, attr.m_crEnableText)
-                            : Either(m_crDisableText, attr.m_crDisableText));
+  pDC->SetBkColor(enabled ? Either(m_Own.m_crEnableBack, shared.m_crEnableBack)
+                          : Either(m_Own.m_crDisableBack, shared.m_crDisableBack));
+  pDC->SetTextColor(enabled ? Either(m_Own.m_crEnableText, shared.m_crEnableText)
+                            : Either(m_Own.m_crDisableText, shared.m_crDisableText));
   return brush;
 }
 
 void CUIEditEx::OnNcPaint() {
   // A colour still unset falls back to the shared one here too, so the frame
   // is never drawn in a colour that does not exist.
-  const CUIEditAttr& attr = m_UIAttribute;
+  const CUIEditAttr& shared = m_UIAttribute;
   if (IsWindowEnabled())
-    PaintFrame(Either(m_crEnableBorder, attr.m_crEnableBorder), Either(m_crEnableBack, attr.m_crEnableBack));
+    PaintFrame(Either(m_Own.m_crEnableBorder, shared.m_crEnableBorder),
+               Either(m_Own.m_crEnableBack, shared.m_crEnableBack));
   else
-    PaintFrame(Either(m_crDisableBorder, attr.m_crDisableBorder), Either(m_crDisableBack, attr.m_crDisableBack));
+    PaintFrame(Either(m_Own.m_crDisableBorder, shared.m_crDisableBorder),
+               Either(m_Own.m_crDisableBack, shared.m_crDisableBack));
 }

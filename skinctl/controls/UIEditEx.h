@@ -17,14 +17,9 @@ class SKINCTL_API CUIEditEx : public CUIEdit {
   HBRUSH CtlColor(CDC* pDC, UINT nCtlColor) override;
   void OnNcPaint() override;
 
-  CBrush m_brEnable;
-  CBrush m_brDisable;
-  COLORREF m_crEnableBack;
-  COLORREF m_crDisableBack;
-  COLORREF m_crEnableText;
-  COLORREF m_crDisableText;
-  COLORREF m_crEnableBorder;
-  COLORREF m_crDisableBorder;
+  // The control's own brushes and colours, laid out as the shared record:
+  // brushes empty until set, colours -1 where the shared ones apply.
+  CUIEditAttr m_Own;
 
  private:
   // Stores one state's colours, re-creates its brush and redraws.

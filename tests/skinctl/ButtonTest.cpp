@@ -192,11 +192,11 @@ TEST_F(ButtonTest, TheKeyedCornersLieOutsideTheWindowUnderAnyScheme) {
   EXPECT_TRUE(PtInRegion(region, kFrameW / 2, kFrameH / 2));
   DeleteObject(region);
 
-  // The parent shows through at the corner; inside, the recoloured frame.
-  const WindowPixels parent = Capture(host.m_hWnd);
-  EXPECT_EQ(parent.At(40, 40), ControlHost::kBack);
-  EXPECT_EQ(parent.At(40 + kFrameW - 1, 40), ControlHost::kBack);
-  const COLORHSB tinted = CUIRenderManager::RGBToHSB(parent.At(40 + kFrameW / 2, 40 + kFrameH / 2));
+  // The parent shows through at the corners; inside, the recoloured frame.
+  const WindowPixels shot = Capture(button.m_hWnd);
+  EXPECT_EQ(shot.At(0, 0), ControlHost::kBack);
+  EXPECT_EQ(shot.At(kFrameW - 1, 0), ControlHost::kBack);
+  const COLORHSB tinted = CUIRenderManager::RGBToHSB(shot.At(kFrameW / 2, kFrameH / 2));
   EXPECT_NEAR(tinted.hue, 120, 2);
 
 }
