@@ -1,7 +1,9 @@
 #include "UIResourceManager.h"
 
-#include "UIComboBox.h"
 #include "UIDialog.h"
+
+// The controls whose shared records a scheme re-initialises.
+#include "UIComboBox.h"
 #include "UIEdit.h"
 #include "UIHyperLink.h"
 
