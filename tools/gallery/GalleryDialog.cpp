@@ -93,7 +93,9 @@ void CGalleryDialog::AttachControls() {
 }
 
 void CGalleryDialog::Place(CWnd& control, int x, int y, int cx, int cy) {
-  if (control.m_hWnd) control.SetWindowPos(nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  // No size given: the control keeps its own (a link sized to its text).
+  const UINT keepSize = (cx == 0 && cy == 0) ? SWP_NOSIZE : 0;
+  if (control.m_hWnd) control.SetWindowPos(nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
 }
 
 void CGalleryDialog::PlaceControls() {
@@ -108,9 +110,9 @@ void CGalleryDialog::PlaceControls() {
 
   Place(m_Tabs, kLeft, 282, 290, 132);
   ::SetWindowPos(m_Tabs.m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  Place(m_Link, kLeft + 20, 322, 100, 16);
-  Place(m_Visited, kLeft + 20, 346, 100, 16);
-  Place(m_HoverLink, kLeft + 20, 370, 100, 16);
+  Place(m_Link, kLeft + 20, 322, 0, 0);
+  Place(m_Visited, kLeft + 20, 346, 0, 0);
+  Place(m_HoverLink, kLeft + 20, 370, 0, 0);
   Place(m_Splitter, 324, 282, 6, 132);
   m_Splitter.SetSplitterRange(kLeft + 200, kWidth - 180);
   Place(m_OwnerDrawn, 344, 282, 190, 160);
