@@ -183,6 +183,19 @@ TEST(ResourceScheme, ReinitialisesTheControlRecordsToo) {
   EXPECT_EQ(link.m_crVisited, RGB(0, 0, 100));
 }
 
+TEST(LibraryExports, ThePublishedNamesAndNoInternalOnes) {
+  HMODULE skin = GetModuleHandleW(L"Skinctl.dll");
+  ASSERT_NE(skin, nullptr);
+  for (const char* published :
+       {"_ZN16CUIRenderManager18m_pUIRenderManagerE", "_ZN18CUIResourceManager20m_pUIResourceManagerE",
+        "_ZN9CUIDialog13m_UIAttributeE", "_ZN7CUIEdit13m_UIAttributeE", "_ZN11CUIComboBox13m_UIAttributeE",
+        "_ZN12CUIHyperLink13m_UIAttributeE", "_ZN9CUIButton8DrawItemEP18tagDRAWITEMSTRUCT", "_Z15SkinDefaultFontv"})
+    EXPECT_NE(GetProcAddress(skin, published), nullptr) << published;
+  for (const char* internal : {"_Z13SkinctlModulev", "_ZN9SkinStrip10HandCursorEv",
+                               "_ZN14EncircleLayout18DefaultBitmapFrameEv"})
+    EXPECT_EQ(GetProcAddress(skin, internal), nullptr) << internal;
+}
+
 TEST(DialogRecord, MeasuresTheLibrarysFrameAndButtonsWhenLoaded) {
   const CUIDialogAttr& attr = CUIDialog::m_UIAttribute;
   EXPECT_EQ(attr.m_nButtonWidth, 23);
