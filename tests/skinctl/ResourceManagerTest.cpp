@@ -189,7 +189,7 @@ TEST(LibraryExports, ThePublishedNamesAndNoInternalOnes) {
   for (const char* published :
        {"_ZN16CUIRenderManager18m_pUIRenderManagerE", "_ZN18CUIResourceManager20m_pUIResourceManagerE",
         "_ZN9CUIDialog13m_UIAttributeE", "_ZN7CUIEdit13m_UIAttributeE", "_ZN11CUIComboBox13m_UIAttributeE",
-        "_ZN12CUIHyperLink13m_UIAttributeE", "_ZN9CUIButton8DrawItemEP18tagDRAWITEMSTRUCT", "_Z15SkinDefaultFontv"})
+        "_ZN12CUIHyperLink13m_UIAttributeE", "_ZN9CUIButton8DrawItemEP17tagDRAWITEMSTRUCT", "_Z15SkinDefaultFontv"})
     EXPECT_NE(GetProcAddress(skin, published), nullptr) << published;
   for (const char* internal : {"_Z13SkinctlModulev", "_ZN9SkinStrip10HandCursorEv",
                                "_ZN14EncircleLayout18DefaultBitmapFrameEv"})
