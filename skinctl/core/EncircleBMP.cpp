@@ -99,8 +99,10 @@ bool CEncircleBMP::Draw(CDC* dc, const CRect& rect, DrawMode mode, COLORREF key,
   LoadEncircleImage(images);
   SIZE size[ENCIRCLE_PIECES];
   CUIRenderManager* render = CUIRenderManager::GetInstance();
+  // The keyed forms keep their own key colour out of the recolouring.
+  const COLORREF keep = mode == DRAW_COPY ? SKIN_COLOR_KEY : key;
   for (int i = 0; i < ENCIRCLE_PIECES; ++i) {
-    if (render) render->RenderImage(images.image[i]);
+    if (render) render->RenderImage(images.image[i], keep);
     size[i] = SizeOf(images.image[i]);
   }
   PreDrawEncircleImage(images);

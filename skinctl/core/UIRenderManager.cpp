@@ -118,21 +118,23 @@ COLORREF CUIRenderManager::RenderColor(double saturation, double brightness) con
   return CompoundColor(m_UIRenderInfo.hue, saturation, brightness);
 }
 
-COLORRGB CUIRenderManager::TintColor(BYTE red, BYTE green, BYTE blue) const {
+COLORRGB CUIRenderManager::TintColor(BYTE red, BYTE green, BYTE blue, COLORREF key) const {
+  if (RGB(red, green, blue) == key) return COLORRGB{red, green, blue};
   const COLORHSB hsb = RGBToHSB(RGB(red, green, blue));
   return CompoundColor(m_UIRenderInfo.hue, hsb.saturation, hsb.brightness);
 }
 
-void CUIRenderManager::RenderColorTable(RGBQUAD* table, int count) const {
+void CUIRenderManager::RenderColorTable(RGBQUAD* table, int count, COLORREF key) const {
   for (int i = 0; i < count; ++i) {
-    const COLORRGB c = TintColor(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue);
+    const COLORRGB c = TintColor(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, key);
     table[i].rgbRed = c.red;
     table[i].rgbGreen = c.green;
     table[i].rgbBlue = c.blue;
   }
 }
 
-void CUIRenderManager::RenderPixels(BYTE* bits, int pitch, int width, int height, int bitsPerPixel) const {
+void CUIRenderManager::RenderPixels(BYTE* bits, int pitch, int width, int height, int bitsPerPixel,
+                                    COLORREF key) const {
   const int bytes = bitsPerPixel / 8;
   if (bits == nullptr || (bytes != 2 && bytes != 3 && bytes != 4)) return;
   for (int x = 0; x < width; ++x) {
@@ -141,11 +143,12 @@ void CUIRenderManager::RenderPixels(BYTE* bits, int pitch, int width, int height
       if (bytes == 2) {
         WORD pixel;
         std::memcpy(&pixel, p, sizeof pixel);
-        const COLORRGB c = TintColor(Widen5((pixel >> 10) & 0x1F), Widen5((pixel >> 5) & 0x1F), Widen5(pixel & 0x1F));
+        const COLORRGB c =
+            TintColor(Widen5((pixel >> 10) & 0x1F), Widen5((pixel >> 5) & 0x1F), Widen5(pixel & 0x1F), key);
         pixel = static_cast<WORD>((Narrow5(c.red) << 10) | (Narrow5(c.green) << 5) | Narrow5(c.blue));
         std::memcpy(p, &pixel, sizeof pixel);
       } else {
-        const COLORRGB c = TintColor(p[2], p[1], p[0]);
+        const COLORRGB c = TintColor(p[2], p[1], p[0], key);
         p[0] = c.blue;
         p[1] = c.green;
         p[2] = c.red;
@@ -154,7 +157,9 @@ void CUIRenderManager::RenderPixels(BYTE* bits, int pitch, int width, int height
   }
 }
 
-void CUIRenderManager::RenderImage(CImage& image) const {
+void CUIRenderManager::RenderImage(CImage& image) const { RenderImage(image, SKIN_COLOR_KEY); }
+
+void CUIRenderManager::RenderImage(CImage& image, COLORREF key) const {
   if (image.IsNull() || m_UIRenderInfo.IsDefault()) return;
   const int bpp = image.GetBPP();
   if (bpp <= 8) {
@@ -165,13 +170,13 @@ void CUIRenderManager::RenderImage(CImage& image) const {
     const UINT count = ::GetDIBColorTable(dc, 0, wanted, table);
     image.ReleaseDC();
     if (count == 0) return;
-    RenderColorTable(table, static_cast<int>(count));
+    RenderColorTable(table, static_cast<int>(count), key);
     dc = image.GetDC();
     ::SetDIBColorTable(dc, 0, count, table);
     image.ReleaseDC();
     return;
   }
-  RenderPixels(static_cast<BYTE*>(image.GetBits()), image.GetPitch(), image.GetWidth(), image.GetHeight(), bpp);
+  RenderPixels(static_cast<BYTE*>(image.GetBits()), image.GetPitch(), image.GetWidth(), image.GetHeight(), bpp, key);
 }
 
 void CUIRenderManager::RenderImage(CDC* dc) const {

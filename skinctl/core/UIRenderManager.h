@@ -9,6 +9,10 @@
 class CImage;
 class CDC;
 
+// The colour that skin bitmaps use for "transparent". Recolouring never
+// moves it, so a keyed picture stays keyed under any scheme.
+const COLORREF SKIN_COLOR_KEY = RGB(255, 0, 255);
+
 // A colour as three bytes, red first.
 struct SKINCTL_API COLORRGB {
   BYTE red;
@@ -60,15 +64,18 @@ class SKINCTL_API CUIRenderManager {
   COLORREF RenderColor(double saturation, double brightness) const;
 
   // Tints every pixel (or palette entry) of the image to the scheme's hue,
-  // keeping its own saturation and brightness.
+  // keeping its own saturation and brightness; pixels of the colour key
+  // (SKIN_COLOR_KEY, or the given one) stay as they are.
   void RenderImage(CImage& image) const;
+  void RenderImage(CImage& image, COLORREF key) const;
   // Looks at the bitmap selected into the context; changes nothing.
   void RenderImage(CDC* dc) const;
 
   // The pixel and colour-table passes of RenderImage, on raw DIB memory.
   // bits points at the first byte of row 0; pitch may be negative.
-  void RenderPixels(BYTE* bits, int pitch, int width, int height, int bitsPerPixel) const;
-  void RenderColorTable(RGBQUAD* table, int count) const;
+  void RenderPixels(BYTE* bits, int pitch, int width, int height, int bitsPerPixel,
+                    COLORREF key = SKIN_COLOR_KEY) const;
+  void RenderColorTable(RGBQUAD* table, int count, COLORREF key = SKIN_COLOR_KEY) const;
 
   static CUIRenderManager* m_pUIRenderManager;
 
@@ -76,5 +83,6 @@ class SKINCTL_API CUIRenderManager {
   _UIRenderInfo m_UIRenderInfo;
 
  private:
-  COLORRGB TintColor(BYTE red, BYTE green, BYTE blue) const;
+  // The tinted colour, or the colour itself when it is the key.
+  COLORRGB TintColor(BYTE red, BYTE green, BYTE blue, COLORREF key) const;
 };

@@ -2,6 +2,11 @@
 
 #include "UIDialog.h"
 
+// The controls whose shared records a scheme re-initialises.
+#include "UIComboBox.h"
+#include "UIEdit.h"
+#include "UIHyperLink.h"
+
 CUIResourceManager* CUIResourceManager::m_pUIResourceManager = nullptr;
 
 CUIResourceManager::CUIResourceManager() {
@@ -28,7 +33,10 @@ void CUIResourceManager::SetUIResource(const _UIRenderInfo& info) {
 
   // The shared records, always in this order: edit, dialog, combo box, list
   // control, hyperlink, menu. (The scroll bar's record never changes.)
+  CUIEdit::m_UIAttribute.Initialization(render);
   CUIDialog::m_UIAttribute.Initialization(render);
+  CUIComboBox::m_UIAttribute.Initialization(render);
+  CUIHyperLink::m_UIAttribute.Initialization(render);
 
   ::EnumThreadWindows(::GetCurrentThreadId(), EnumWindowsProc, reinterpret_cast<LPARAM>(render));
 }

@@ -152,6 +152,27 @@ TEST_F(BitmapFrameTest, KeyedAndBlendedFormsLeaveTheKeyColourOut) {
   }
 }
 
+TEST_F(BitmapFrameTest, TheKeyStaysTransparentUnderAnotherScheme) {
+  CUIRenderManager render;
+  _UIRenderInfo blue;
+  blue.hue = 240;
+  blue.saturation = 0.1;
+  render.SetUIRenderInfo(blue);
+  // The skin's key, and a key of the caller's own (which the scheme would
+  // otherwise turn blue).
+  for (COLORREF key : {kKey, kPieces[ENCIRCLE_TOP_MID].marker}) {
+    TestCanvas keyed(23, 17, kBack);
+    CRect r(2, 1, 21, 15);
+    ASSERT_TRUE(frame.DrawEncircleFrame(CDC::FromHandle(keyed.dc()), r, key));
+    TestCanvas blended(23, 17, kBack);
+    ASSERT_TRUE(frame.DrawEncircleFrame(CDC::FromHandle(blended.dc()), r, key, 200));
+    const POINT at = key == kKey ? POINT{3, 2} : POINT{6, 1};
+    EXPECT_EQ(keyed.At(at.x, at.y), kBack);
+    EXPECT_EQ(blended.At(at.x, at.y), kBack);
+    EXPECT_NE(keyed.At(2, 1), kBack);  // the rest is drawn, recoloured
+  }
+}
+
 TEST_F(BitmapFrameTest, PiecesAreRecolouredByTheRegisteredSchemeAtEveryDrawing) {
   TestCanvas canvas(23, 17, kBack);
   CRect r(2, 1, 21, 15);

@@ -283,6 +283,45 @@ TEST_F(RenderImageTest, SixteenBitPixelsKeepFullAndZeroIntensity) {
   EXPECT_EQ(row1[0], 0x4210);  // greys stay grey without a saturation offset
 }
 
+TEST_F(RenderImageTest, TheColourKeyStaysUnderAnyScheme) {
+  CUIRenderManager render;
+  render.SetUIRenderInfo(Scheme(120, 0.3, -0.2));
+  // The skin's key at every depth that has one, another colour beside it.
+  for (int bpp : {16, 24, 32}) {
+    TestDib dib = Attach(3, 2, bpp, true);
+    if (bpp == 16) {
+      reinterpret_cast<WORD*>(dib.Row(0))[0] = 0x7C1F;  // 31, 0, 31
+      reinterpret_cast<WORD*>(dib.Row(0))[1] = 0x7C00;
+    } else {
+      BYTE* p = dib.Row(0);
+      p[0] = 255, p[1] = 0, p[2] = 255;
+      p[bpp / 8 + 0] = 0, p[bpp / 8 + 1] = 0, p[bpp / 8 + 2] = 255;
+    }
+    render.RenderImage(image);
+    if (bpp == 16) {
+      EXPECT_EQ(reinterpret_cast<WORD*>(dib.Row(0))[0], 0x7C1F);
+      EXPECT_NE(reinterpret_cast<WORD*>(dib.Row(0))[1], 0x7C00);
+    } else {
+      const BYTE* p = dib.Row(0);
+      EXPECT_EQ(RGB(p[2], p[1], p[0]), SKIN_COLOR_KEY) << bpp;
+      EXPECT_NE(RGB(p[bpp / 8 + 2], p[bpp / 8 + 1], p[bpp / 8]), RGB(255, 0, 0)) << bpp;
+    }
+    image.Destroy();
+  }
+  // A palette entry of the key colour, and a key of the caller's choosing.
+  RGBQUAD palette[2] = {{255, 0, 255, 0}, {0, 200, 0, 0}};
+  Attach(2, 2, 1, false, palette, 2);
+  render.RenderImage(image);
+  std::vector<RGBQUAD> table = ColourTable();
+  EXPECT_EQ(RGB(table[0].rgbRed, table[0].rgbGreen, table[0].rgbBlue), SKIN_COLOR_KEY);
+  image.Destroy();
+  Attach(2, 2, 1, false, palette, 2);
+  render.RenderImage(image, RGB(0, 200, 0));
+  table = ColourTable();
+  EXPECT_EQ(RGB(table[1].rgbRed, table[1].rgbGreen, table[1].rgbBlue), RGB(0, 200, 0));
+  EXPECT_NE(RGB(table[0].rgbRed, table[0].rgbGreen, table[0].rgbBlue), SKIN_COLOR_KEY);
+}
+
 TEST_F(RenderImageTest, EmptyImageIsLeftAlone) {
   CUIRenderManager render;
   render.SetUIRenderInfo(Scheme(120, 0.5, 0.5));

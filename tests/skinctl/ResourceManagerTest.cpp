@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "UIComboBox.h"
 #include "UIDialog.h"
+#include "UIEdit.h"
+#include "UIHyperLink.h"
 #include "UIResourceManager.h"
 
 namespace {
@@ -144,6 +147,53 @@ TEST(ResourceScheme, ReinitialisesTheDialogRecordEvenWithoutARenderManager) {
   GetObjectW(attr.m_brBackground.GetSafeHandle(), sizeof lb, &lb);
   EXPECT_EQ(lb.lbColor, RGB(250, 250, 250));
   EXPECT_NE(resources.GetDefaultFont().GetSafeHandle(), nullptr);
+}
+
+TEST(ResourceScheme, ReinitialisesTheControlRecordsToo) {
+  // As before the first scheme.
+  CUIEdit::m_UIAttribute.m_crEnableBack = CLR_INVALID;
+  CUIEdit::m_UIAttribute.m_brEnable.DeleteObject();
+  CUIComboBox::m_UIAttribute.m_nButtonWidth = 0;
+  CUIHyperLink::m_UIAttribute.m_crNormal = CLR_INVALID;
+  CUIResourceManager resources;
+  resources.SetUIResource(_UIRenderInfo());
+
+  const CUIEditAttr& edit = CUIEdit::m_UIAttribute;
+  EXPECT_EQ(edit.m_crEnableBack, RGB(255, 255, 255));
+  EXPECT_EQ(edit.m_crDisableBack, RGB(125, 125, 125));
+  EXPECT_EQ(edit.m_crEnableText, RGB(10, 10, 10));
+  EXPECT_EQ(edit.m_crDisableText, RGB(50, 50, 50));
+  EXPECT_EQ(edit.m_crEnableBorder, RGB(92, 100, 105));
+  EXPECT_EQ(edit.m_crDisableBorder, GetSysColor(COLOR_WINDOW));
+  LOGBRUSH lb = {};
+  ASSERT_NE(edit.m_brDisable.GetSafeHandle(), nullptr);
+  GetObjectW(edit.m_brDisable.GetSafeHandle(), sizeof lb, &lb);
+  EXPECT_EQ(lb.lbColor, RGB(125, 125, 125));
+
+  const CUIComboBoxAttr& combo = CUIComboBox::m_UIAttribute;
+  EXPECT_EQ(combo.m_nButtonWidth, 16);
+  EXPECT_EQ(combo.m_crBackground, RGB(255, 255, 255));
+  EXPECT_EQ(combo.m_crBorder, RGB(92, 100, 105));
+  EXPECT_EQ(combo.m_crDisableBorder, RGB(92, 100, 105));
+
+  const CUIHyperLinkAttribute& link = CUIHyperLink::m_UIAttribute;
+  EXPECT_EQ(link.m_crBackground, RGB(250, 250, 250));
+  EXPECT_EQ(link.m_crHover, RGB(250, 0, 0));
+  EXPECT_EQ(link.m_crNormal, RGB(0, 0, 220));
+  EXPECT_EQ(link.m_crVisited, RGB(0, 0, 100));
+}
+
+TEST(LibraryExports, ThePublishedNamesAndNoInternalOnes) {
+  HMODULE skin = GetModuleHandleW(L"Skinctl.dll");
+  ASSERT_NE(skin, nullptr);
+  for (const char* published :
+       {"_ZN16CUIRenderManager18m_pUIRenderManagerE", "_ZN18CUIResourceManager20m_pUIResourceManagerE",
+        "_ZN9CUIDialog13m_UIAttributeE", "_ZN7CUIEdit13m_UIAttributeE", "_ZN11CUIComboBox13m_UIAttributeE",
+        "_ZN12CUIHyperLink13m_UIAttributeE", "_ZN9CUIButton8DrawItemEP17tagDRAWITEMSTRUCT", "_Z15SkinDefaultFontv"})
+    EXPECT_NE(GetProcAddress(skin, published), nullptr) << published;
+  for (const char* internal : {"_Z13SkinctlModulev", "_ZN9SkinStrip10HandCursorEv",
+                               "_ZN14EncircleLayout18DefaultBitmapFrameEv"})
+    EXPECT_EQ(GetProcAddress(skin, internal), nullptr) << internal;
 }
 
 TEST(DialogRecord, MeasuresTheLibrarysFrameAndButtonsWhenLoaded) {
