@@ -62,8 +62,7 @@ LRESULT CDownLoadManager::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 LRESULT CDownLoadManager::OnProgress() {
-  HWND target = m_pFrame ? m_pFrame->GetRedrawTarget() : nullptr;
-  if (target) ::RedrawWindow(target, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
+  if (m_pFrame) m_pFrame->OnProgress();
   return 0;
 }
 

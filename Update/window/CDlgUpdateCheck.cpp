@@ -4,9 +4,6 @@
 
 #include "AfxResource.h"
 #include "CException.h"
-#include "COffscreenCanvas.h"
-#include "CPngImage.h"
-#include "CUpdateTextFont.h"
 #include "UpdateCommandLine.h"
 #include "UpdateKeys.h"
 
@@ -19,7 +16,7 @@ const RECT kStatusBox = {95, 16, 279, 34};
 
 }  // namespace
 
-CDlgUpdateCheck::CDlgUpdateCheck(CWnd* pParent) : m_nCounter(0) {
+CDlgUpdateCheck::CDlgUpdateCheck(CWnd* pParent) : m_nCounter(0), m_bPicturesLoaded(false) {
   // A pop-up without controls, topmost, centred, with a system menu (so the
   // system close command reaches it); the picture gives its final size.
   CDialogTemplate dialog(WS_POPUP | WS_SYSMENU | DS_CENTER, 0, 0, 265, 86, nullptr, WS_EX_TOPMOST);
@@ -40,9 +37,8 @@ BOOL CDlgUpdateCheck::OnInitDialog() {
   SetWindowText(L"Velkor游戏中心");
   SetTimer(kAnimationTimer, kAnimationPeriod);
 
-  CPngImage picture;
-  picture.LoadFromResource(AfxGetResourceHandle(), L"STATUS_IMAGE");
-  SetWindowPos(nullptr, 0, 0, picture.GetWidth(), picture.GetHeight(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
+  LoadPictures();
+  SetWindowPos(nullptr, 0, 0, m_Back.GetWidth(), m_Back.GetHeight(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
   CenterWindow();
 
   RECT rc;
@@ -52,7 +48,7 @@ BOOL CDlgUpdateCheck::OnInitDialog() {
   SetWindowRgn(CreateRoundRectRgn(kEdge, kEdge, w - kEdge + 1, h - kEdge + 1, 5, 5), FALSE);
   RECT hole = {kEdge, kEdge, w - kEdge, h - kEdge};
   m_Skin.CreateSkin(this, rc);
-  m_Skin.SetSkinImage(picture, 255, hole, SIZE{5, 5}, FALSE);
+  m_Skin.SetSkinImage(m_Back, 255, hole, SIZE{5, 5}, FALSE);
   Redraw();
 
   CString gamePath;
@@ -124,31 +120,34 @@ void CDlgUpdateCheck::Redraw() {
 BOOL CDlgUpdateCheck::OnEraseBkgnd(HDC dc) {
   RECT client;
   GetClientRect(&client);
-  COffscreenCanvas canvas(client.right - client.left, client.bottom - client.top);
+  COffscreenCanvas& canvas = COffscreenCanvas::Reuse(m_pCanvas, client.right - client.left, client.bottom - client.top);
   DrawCheck(canvas.GetDC(), canvas.GetWidth(), canvas.GetHeight());
   canvas.CopyTo(dc);
   return TRUE;
 }
 
-void CDlgUpdateCheck::DrawCheck(HDC dc, int width, int height) {
-  HMODULE module = AfxGetResourceHandle();
-  SetBkMode(dc, TRANSPARENT);
-  CPngImage picture;
-  picture.LoadFromResource(module, L"STATUS_IMAGE");
-  picture.DrawPart(dc, 0, 0, width, height, 0, 0);
+void CDlgUpdateCheck::LoadPictures() {
+  if (m_bPicturesLoaded) {
+    return;
+  }
+  m_bPicturesLoaded = true;
+  m_Back.LoadFromResource(AfxGetResourceHandle(), L"STATUS_IMAGE");
+  m_Bar.Load(AfxGetResourceHandle());
+}
 
-  CPngImage line, point;
-  line.LoadFromResource(module, L"PROGRESS_LINE");
-  point.LoadFromResource(module, L"PROGRESS_POINT");
-  int length = line.GetWidth();
-  int track = line.GetHeight() / 2;
+void CDlgUpdateCheck::DrawCheck(HDC dc, int width, int height) {
+  LoadPictures();
+  SetBkMode(dc, TRANSPARENT);
+  m_Back.DrawPart(dc, 0, 0, width, height, 0, 0);
+
+  int length = m_Bar.GetLength();
   int barX = (width - length) / 2;
   int fill = length * m_nCounter / 100;
-  line.DrawPart(dc, barX, kBarY, length, track, 0, 0);
-  line.DrawPart(dc, barX, kBarY, fill, track, 0, track);
-  point.Draw(dc, barX + fill - point.GetWidth() / 2, (track - point.GetHeight()) / 2 + kBarY);
+  m_Bar.DrawTrack(dc, barX, kBarY);
+  m_Bar.DrawFill(dc, barX, kBarY, fill);
+  m_Bar.DrawKnob(dc, barX, fill, (m_Bar.GetTrackHeight() - m_Bar.GetKnobHeight()) / 2 + kBarY);
 
-  CUpdateTextFont font(dc);
+  CUpdateTextFont::CSelection font = m_Font.Select(dc);
   RECT box = kStatusBox;
   DrawTextW(dc, m_strStatus, -1, &box, DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
 }

@@ -2,7 +2,8 @@
 // progress sweep, shown while the server manifest is fetched and compared.
 // Its sink ends it: 1 = start the game at once, 2 = open the update frame.
 // The system close command ends it with 2 as well. Like the frame it has a
-// layered skin for its translucent edge.
+// layered skin for its translucent edge. Its pictures and font are made once
+// and kept: the sweep repaints every 20 ms.
 #pragma once
 
 // The engine uses Winsock 2, which must come before windows.h.
@@ -12,9 +13,13 @@
 #include <memory>
 
 #include "CDialog.h"
+#include "COffscreenCanvas.h"
+#include "CPngImage.h"
+#include "CProgressBarArt.h"
 #include "CSkinLayered.h"
 #include "CString.h"
 #include "CUpdateCheckSink.h"
+#include "CUpdateTextFont.h"
 #include "IUpdateCheckOwner.h"
 
 class CDlgUpdateCheck : public CDialog, public IUpdateCheckOwner {
@@ -52,10 +57,17 @@ private:
   BOOL OnEraseBkgnd(HDC dc);
   void OnLButtonDown(LPARAM lParam);
   void Redraw();
+  void LoadPictures();
 
   int m_nCounter;
   CString m_strStatus;
   CString m_strUrl;
   CSkinLayered m_Skin;
   std::unique_ptr<CUpdateCheckSink> m_pSink;
+
+  bool m_bPicturesLoaded;
+  CPngImage m_Back;
+  CProgressBarArt m_Bar;
+  CUpdateTextFont m_Font;
+  std::unique_ptr<COffscreenCanvas> m_pCanvas;  // the last painting's back buffer
 };

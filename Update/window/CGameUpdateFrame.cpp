@@ -4,9 +4,6 @@
 #include <windowsx.h>
 
 #include "AfxResource.h"
-#include "COffscreenCanvas.h"
-#include "CPngImage.h"
-#include "CUpdateTextFont.h"
 #include "CWinApp.h"
 #include "UpdateCommandLine.h"
 #include "UpdateKeys.h"
@@ -30,7 +27,13 @@ void DrawLine(HDC dc, int x, int y, const wchar_t* text) {
 
 }  // namespace
 
-CGameUpdateFrame::CGameUpdateFrame() {
+CGameUpdateFrame::CGameUpdateFrame()
+    : m_bPicturesLoaded(false),
+      m_bProgressDirty(false),
+      m_bPaintTimer(false),
+      m_dwLastPaint(0),
+      m_nPaints(0),
+      m_Painted() {
   m_szFileName[0] = 0;
 }
 
@@ -70,6 +73,9 @@ LRESULT CGameUpdateFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
       Default();
       OnMouseLeave();
       return 0;
+    case WM_TIMER:
+      OnTimer(static_cast<UINT_PTR>(wParam));
+      return 0;
     case WM_COMMAND:
       return OnCommandMessage(wParam, lParam);
     default:
@@ -94,14 +100,12 @@ int CGameUpdateFrame::OnCreate(LPCREATESTRUCTW) {
   CString url;
   SplitUpdateCommandLine(GetUpdateCommandLine(), m_strGamePath, url);
 
-  HMODULE module = AfxGetResourceHandle();
-  CPngImage back;
-  back.LoadFromResource(module, L"UPDATE_FRAME_BACK");
-  int w = back.GetWidth();
-  int h = back.GetHeight();
+  LoadPictures();
+  int w = m_Back.GetWidth();
+  int h = m_Back.GetHeight();
 
   m_btClose.Setup(m_hWnd, kCloseCommand, w - 30, 8);
-  m_btClose.LoadImage(module, L"BT_CLOSE");
+  m_btClose.LoadImage(AfxGetResourceHandle(), L"BT_CLOSE");
 
   RECT work = {};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -134,7 +138,7 @@ void CGameUpdateFrame::UpdateShape(int cx, int cy) {
   RECT hole = {kEdge, kEdge, cx - kEdge, cy - kEdge};
   SetWindowRgn(CreateRoundRectRgn(kEdge, kEdge, cx - kEdge + 1, cy - kEdge + 1, kEdge, kEdge), TRUE);
   if (m_Skin.GetSafeHwnd() != nullptr) {
-    COffscreenCanvas canvas(cx, cy);
+    COffscreenCanvas& canvas = COffscreenCanvas::Reuse(m_pCanvas, cx, cy);
     DrawFrame(canvas.GetDC(), cx, cy);
     m_Skin.UpdateSkin(canvas.GetDC(), 255, hole, SIZE{kEdge, kEdge}, FALSE);
   }
@@ -143,10 +147,52 @@ void CGameUpdateFrame::UpdateShape(int cx, int cy) {
 BOOL CGameUpdateFrame::OnEraseBkgnd(HDC dc) {
   RECT client;
   GetClientRect(&client);
-  COffscreenCanvas canvas(client.right - client.left, client.bottom - client.top);
+  COffscreenCanvas& canvas = COffscreenCanvas::Reuse(m_pCanvas, client.right - client.left, client.bottom - client.top);
+  m_bProgressDirty = false;
+  m_dwLastPaint = GetTickCount();
   DrawFrame(canvas.GetDC(), canvas.GetWidth(), canvas.GetHeight());
   canvas.CopyTo(dc);
   return TRUE;
+}
+
+void CGameUpdateFrame::LoadPictures() {
+  if (m_bPicturesLoaded) {
+    return;
+  }
+  m_bPicturesLoaded = true;
+  m_Back.LoadFromResource(AfxGetResourceHandle(), L"UPDATE_FRAME_BACK");
+  m_Bar.Load(AfxGetResourceHandle());
+}
+
+void CGameUpdateFrame::OnProgress() {
+  m_bProgressDirty = true;
+  if (m_hWnd == nullptr) {
+    return;
+  }
+  if (GetTickCount() - m_dwLastPaint >= kPaintInterval) {
+    RepaintNow();
+  } else if (!m_bPaintTimer) {
+    // Notices keep the message queue busy while data flows, and then they
+    // bring the next painting themselves; the timer paints the last one.
+    m_bPaintTimer = SetTimer(kPaintTimer, kPaintInterval) != 0;
+  }
+}
+
+void CGameUpdateFrame::OnTimer(UINT_PTR nIDEvent) {
+  if (nIDEvent != kPaintTimer) {
+    Default();
+    return;
+  }
+  KillTimer(kPaintTimer);
+  m_bPaintTimer = false;
+  if (m_bProgressDirty) {
+    RepaintNow();
+  }
+}
+
+void CGameUpdateFrame::RepaintNow() {
+  m_bProgressDirty = false;
+  RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
 }
 
 bool CGameUpdateFrame::ReadProgress(CUpdateProgress& progress) const {
@@ -163,25 +209,20 @@ bool CGameUpdateFrame::ReadProgress(CUpdateProgress& progress) const {
 }
 
 void CGameUpdateFrame::DrawFrame(HDC dc, int width, int) {
-  HMODULE module = AfxGetResourceHandle();
+  ++m_nPaints;
+  LoadPictures();
   SetBkMode(dc, TRANSPARENT);
-  CPngImage back;
-  back.LoadFromResource(module, L"UPDATE_FRAME_BACK");
-  back.Draw(dc, 0, 0);
+  m_Back.Draw(dc, 0, 0);
 
-  CPngImage line, point;
-  line.LoadFromResource(module, L"PROGRESS_LINE");
-  point.LoadFromResource(module, L"PROGRESS_POINT");
-  int length = line.GetWidth();
-  int track = line.GetHeight() / 2;
-  int knob = point.GetWidth();
+  int length = m_Bar.GetLength();
   int barX = (width - length) / 2;
-
-  line.DrawPart(dc, barX, kOverallBarY, length, track, 0, 0);
-  line.DrawPart(dc, barX, kFileBarY, length, track, 0, 0);
+  m_Bar.DrawTrack(dc, barX, kOverallBarY);
+  m_Bar.DrawTrack(dc, barX, kFileBarY);
 
   CUpdateProgress progress = {};
-  if (ReadProgress(progress)) {
+  bool hasProgress = ReadProgress(progress);
+  m_Painted = hasProgress ? progress : CUpdateProgress{};
+  if (hasProgress) {
     int n = progress.nTotal;
     int k = progress.nDone;
     int shown = k + 1 < n ? k + 1 : n;
@@ -191,12 +232,12 @@ void CGameUpdateFrame::DrawFrame(HDC dc, int width, int) {
     if (n != 0) {
       overall += file / n;
     }
-    line.DrawPart(dc, barX, kOverallBarY, overall, track, 0, track);
-    line.DrawPart(dc, barX, kFileBarY, file, track, 0, track);
-    point.Draw(dc, barX + overall - knob / 2, kOverallKnobY);
-    point.Draw(dc, barX + file - knob / 2, kFileKnobY);
+    m_Bar.DrawFill(dc, barX, kOverallBarY, overall);
+    m_Bar.DrawFill(dc, barX, kFileBarY, file);
+    m_Bar.DrawKnob(dc, barX, overall, kOverallKnobY);
+    m_Bar.DrawKnob(dc, barX, file, kFileKnobY);
 
-    CUpdateTextFont font(dc);
+    CUpdateTextFont::CSelection font = m_Font.Select(dc);
     wchar_t text[64];
     AfxFormatBuffer(text, 64, L"%d个文件需要更新,当前更新第%d个...", n, shown);
     DrawLine(dc, barX, kFirstLineY, text);
@@ -234,11 +275,16 @@ void CGameUpdateFrame::SetCurrentFile(LPCWSTR name) {
 void CGameUpdateFrame::OnDownLoadFailed(LPCWSTR name) {
   SetCurrentFile(name);
   if (m_hWnd != nullptr) {
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
+    RepaintNow();
   }
 }
 
 void CGameUpdateFrame::RunGame() {
+  // The finished run comes on screen before the window goes: the last
+  // notice may not have been painted, and the list has moved on since.
+  if (m_hWnd != nullptr) {
+    RepaintNow();
+  }
   CWnd* main = AfxGetMainWnd();
   HWND target = main != nullptr && main->GetSafeHwnd() != nullptr ? main->m_hWnd : m_hWnd;
   ::PostMessageW(target, WM_CLOSE, 0, 0);

@@ -15,8 +15,12 @@
 #include <memory>
 
 #include "CDownLoadManager.h"
+#include "COffscreenCanvas.h"
+#include "CPngImage.h"
+#include "CProgressBarArt.h"
 #include "CSkinLayered.h"
 #include "CString.h"
+#include "CUpdateTextFont.h"
 #include "CVirtualButton.h"
 #include "CFrameWnd.h"
 #include "IUpdateFrame.h"
@@ -34,6 +38,8 @@ class CGameUpdateFrame : public CFrameWnd, public IUpdateFrame {
 public:
   static const UINT kCloseCommand = 400;
   static const int kNameChars = 32;
+  static const UINT_PTR kPaintTimer = 2;
+  static const DWORD kPaintInterval = 40;  // ms: faster than this nobody sees a bar move
 
   CGameUpdateFrame();
   ~CGameUpdateFrame() override;
@@ -46,7 +52,7 @@ public:
   // IUpdateFrame
   void SetCurrentFile(LPCWSTR name) override;
   void RunGame() override;
-  HWND GetRedrawTarget() override { return m_hWnd; }
+  void OnProgress() override;
   void OnDownLoadFailed(LPCWSTR name) override;
 
   LPCWSTR GetCurrentFileName() const { return m_szFileName; }
@@ -54,6 +60,10 @@ public:
   CDownLoadManager* GetManager() const { return m_pManager.get(); }
   CSkinLayered& GetSkin() { return m_Skin; }
   CVirtualButton& GetCloseButton() { return m_btClose; }
+  // Paintings so far (DrawFrame calls) and the progress the last one showed
+  // (all zero when it had none to show).
+  long GetPaintCount() const { return m_nPaints; }
+  const CUpdateProgress& GetPaintedProgress() const { return m_Painted; }
 
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -70,12 +80,27 @@ private:
   void OnLButtonUp(POINT pt);
   void OnMouseMove(POINT pt);
   void OnMouseLeave();
+  void OnTimer(UINT_PTR nIDEvent);
   LRESULT OnCommandMessage(WPARAM wParam, LPARAM lParam);
   void RedrawButton();
+  void LoadPictures();
+  void RepaintNow();
 
   wchar_t m_szFileName[kNameChars];
   CString m_strGamePath;
   CVirtualButton m_btClose;
   CSkinLayered m_Skin;
   std::unique_ptr<CDownLoadManager> m_pManager;
+
+  bool m_bPicturesLoaded;
+  CPngImage m_Back;
+  CProgressBarArt m_Bar;
+  CUpdateTextFont m_Font;
+  std::unique_ptr<COffscreenCanvas> m_pCanvas;  // the last painting's back buffer
+
+  bool m_bProgressDirty;  // a notice came after the last painting
+  bool m_bPaintTimer;     // the timer that paints the last notice is set
+  DWORD m_dwLastPaint;    // tick count of the last painting
+  long m_nPaints;
+  CUpdateProgress m_Painted;
 };

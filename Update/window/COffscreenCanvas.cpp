@@ -1,5 +1,6 @@
 #include "COffscreenCanvas.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "CException.h"
@@ -36,6 +37,16 @@ COffscreenCanvas::~COffscreenCanvas() {
   SelectObject(m_hDC, m_hOldBitmap);
   DeleteObject(m_hBitmap);
   DeleteDC(m_hDC);
+}
+
+COffscreenCanvas& COffscreenCanvas::Reuse(std::unique_ptr<COffscreenCanvas>& kept, int width, int height) {
+  if (kept == nullptr || kept->m_nWidth != width || kept->m_nHeight != height) {
+    kept.reset(new COffscreenCanvas(width, height));
+  } else {
+    GdiFlush();
+    std::fill(kept->m_pBits, kept->m_pBits + static_cast<size_t>(width) * height, 0);
+  }
+  return *kept;
 }
 
 void COffscreenCanvas::Clear(HRGN region) {

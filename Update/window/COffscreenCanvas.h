@@ -6,12 +6,18 @@
 
 #include <windows.h>
 
+#include <memory>
+
 class COffscreenCanvas {
 public:
   COffscreenCanvas(int width, int height);
   ~COffscreenCanvas();
   COffscreenCanvas(const COffscreenCanvas&) = delete;
   COffscreenCanvas& operator=(const COffscreenCanvas&) = delete;
+
+  // A window's back buffer kept in `kept`: made anew only when the size
+  // changes, otherwise wholly cleared to transparent for the next painting.
+  static COffscreenCanvas& Reuse(std::unique_ptr<COffscreenCanvas>& kept, int width, int height);
 
   HDC GetDC() const { return m_hDC; }
   int GetWidth() const { return m_nWidth; }

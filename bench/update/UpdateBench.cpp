@@ -115,7 +115,7 @@ public:
     done = true;
     printf("manager: every file in place, the game would start now\n");
   }
-  HWND GetRedrawTarget() override { return nullptr; }
+  void OnProgress() override {}
   void OnDownLoadFailed(LPCWSTR name) override {
     done = true;
     printf("manager: gave up on %ls\n", name);

@@ -19,13 +19,13 @@ class RecordingFrame : public IUpdateFrame {
 public:
   void SetCurrentFile(LPCWSTR name) override { current.push_back(name); }
   void RunGame() override { ++games; }
-  HWND GetRedrawTarget() override { return target; }
+  void OnProgress() override { ++progress; }
   void OnDownLoadFailed(LPCWSTR name) override { failed = name; }
 
   std::vector<std::wstring> current;
   int games = 0;
   std::wstring failed;
-  HWND target = nullptr;
+  int progress = 0;
 };
 
 class ManagerTest : public ::testing::Test {
@@ -34,7 +34,6 @@ protected:
     ASSERT_TRUE(peer.IsListening());
     Clean();
     ASSERT_TRUE(frameWnd.CreateEx(0, AfxRegisterWndClass(0), L"frame", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
-    frame.target = frameWnd.GetSafeHwnd();
     ASSERT_TRUE(manager.CreateManager(&frameWnd));
     manager.SetFrame(&frame);
     manager.SetRetryPolicy(2, 20);
@@ -85,6 +84,8 @@ TEST_F(ManagerTest, EveryListedFileLandsInPlaceAndTheGameStartsAfterTheLast) {
   EXPECT_EQ(b, ReadBytes(ModuleFile(L"game\\data\\img\\b.png")));
   EXPECT_EQ(c, ReadBytes(ModuleFile(L"game\\c.txt")));
   EXPECT_EQ((std::vector<std::wstring>{L"game/a.dll", L"game/data/img/b.png", L"game/c.txt"}), frame.current);
+  // The frame hears of every file's progress (at least its start).
+  EXPECT_GE(frame.progress, 3);
   // The holding folder is emptied by the moves and the list is gone.
   EXPECT_FALSE(FileExists(ModuleFile(L"DownLoad\\b.png")));
   EXPECT_FALSE(FileExists(ModuleFile(L"Update\\Update.VQD")));

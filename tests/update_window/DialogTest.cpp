@@ -86,6 +86,19 @@ TEST_F(DialogPaint, StatusLineIsCentredInItsBox) {
   EXPECT_EQ(0, CountDifferences(*blank, *c, 279, 16, 20, 18));
 }
 
+TEST_F(DialogPaint, TheSweepDecodesNothingAfterItsFirstPainting) {
+  long decodes = CPngImage::GetDecodeCount();
+  long fonts = CUpdateTextFont::GetCreateCount();
+  auto first = Paint(0);
+  // The background and the bar's two pictures; one font.
+  EXPECT_EQ(3, CPngImage::GetDecodeCount() - decodes);
+  EXPECT_EQ(1, CUpdateTextFont::GetCreateCount() - fonts);
+  for (int counter = 1; counter <= 100; ++counter) Paint(counter);
+  EXPECT_EQ(3, CPngImage::GetDecodeCount() - decodes);
+  EXPECT_EQ(1, CUpdateTextFont::GetCreateCount() - fonts);
+  EXPECT_EQ(0, CountDifferences(*first, *Paint(0), 0, 0, kW, kH, 0));
+}
+
 // --- the real dialog, run modally
 
 // The application object the windows read the command line from.
@@ -168,10 +181,12 @@ TEST_F(DialogRun, TakesThePictureSizeTitleAndSkin) {
 
 TEST_F(DialogRun, AnimatesAndIgnoresEscapeAndEnter) {
   int counterBefore = -1, counterAfter = -1;
+  long decodesBefore = 0, decodesAfter = -1;
   bool aliveAfterKeys = false;
   INT_PTR result = Run([&](CDlgUpdateCheck& dlg, int tick) {
     if (tick == 0) {
       counterBefore = dlg.GetCounter();
+      decodesBefore = CPngImage::GetDecodeCount();
       dlg.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0x00010001);
       dlg.PostMessage(WM_KEYDOWN, VK_RETURN, 0x001C0001);
       return true;
@@ -179,6 +194,7 @@ TEST_F(DialogRun, AnimatesAndIgnoresEscapeAndEnter) {
     if (tick < 8) return true;
     aliveAfterKeys = IsWindow(dlg.m_hWnd) != FALSE;
     counterAfter = dlg.GetCounter();
+    decodesAfter = CPngImage::GetDecodeCount();
     dlg.PostMessage(WM_SYSCOMMAND, SC_CLOSE);
     return false;
   });
@@ -186,6 +202,8 @@ TEST_F(DialogRun, AnimatesAndIgnoresEscapeAndEnter) {
   EXPECT_EQ(IDCANCEL, result);
   // 20 ms a step: well over ten steps in 400 ms, even on a slow machine.
   EXPECT_GT(counterAfter, counterBefore + 5);
+  // Its frames are drawn from the pictures it decoded when it opened.
+  EXPECT_EQ(decodesBefore, decodesAfter);
 }
 
 TEST_F(DialogRun, TheSinkEndsTheDialogWithItsResult) {

@@ -1,30 +1,59 @@
 // The update frame: its painting rendered into a memory DC (bars, fills,
-// knobs and text lines for given progress), and the real window on the
-// display (geometry, skin, keys, dragging, the close button).
+// knobs and text lines for given progress), the real window on the display
+// (geometry, skin, keys, dragging, the close button), and how often it
+// paints and decodes while progress notices stream in, up to a whole
+// download from nginx.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "CGameUpdateFrame.h"
 #include "TextProbe.h"
+#include "UpdateRun.h"
 #include "UpdateWindowClass.h"
 
 namespace {
 
-// A frame whose progress is given by the test instead of a running manager.
+// What a frame had done when it handed over to the game (the frame deletes
+// itself right after).
+struct CHandOver {
+  bool bCalled = false;
+  long nPaints = 0;
+  long nMidwayPaints = 0;  // paintings of a file neither empty nor complete
+  CUpdateProgress painted = {};
+};
+
+// A frame whose progress is given by the test instead of a running manager
+// (until Show is called it reads its manager, as the real frame does).
 class CTestFrame : public CGameUpdateFrame {
 public:
   bool m_bHasProgress = false;
   CUpdateProgress m_Progress = {};
+  CHandOver* m_pHandOver = nullptr;
+  long m_nMidwayPaints = 0;
 
   void Show(int n, int k, uint32_t stored, uint32_t size, bool failed = false) {
     m_bHasProgress = true;
     m_Progress = CUpdateProgress{n, k, stored, size, failed};
   }
+  void DrawFrame(HDC dc, int width, int height) override {
+    CGameUpdateFrame::DrawFrame(dc, width, height);
+    const CUpdateProgress& p = GetPaintedProgress();
+    if (p.nStored > 0 && p.nStored < p.nSize) ++m_nMidwayPaints;
+  }
+  void RunGame() override {
+    CGameUpdateFrame::RunGame();
+    if (m_pHandOver == nullptr) return;
+    m_pHandOver->bCalled = true;
+    m_pHandOver->nPaints = GetPaintCount();
+    m_pHandOver->nMidwayPaints = m_nMidwayPaints;
+    m_pHandOver->painted = GetPaintedProgress();
+  }
 
 protected:
   bool ReadProgress(CUpdateProgress& progress) const override {
-    if (!m_bHasProgress) return false;
+    if (!m_bHasProgress) return CGameUpdateFrame::ReadProgress(progress);
     progress = m_Progress;
     return true;
   }
@@ -141,6 +170,25 @@ TEST_F(FramePaint, AFailedFileIsShownAsFailed) {
   ExpectLine(*c, 310, 185, L"2/10 KB", 11);
 }
 
+TEST_F(FramePaint, PicturesAndFontAreMadeOnceForEveryPainting) {
+  m_Frame.Show(4, 1, 51200, 102400);
+  long decodes = CPngImage::GetDecodeCount();
+  long fonts = CUpdateTextFont::GetCreateCount();
+  auto first = Paint();
+  // The background and the bar's two pictures; one font.
+  EXPECT_EQ(3, CPngImage::GetDecodeCount() - decodes);
+  EXPECT_EQ(1, CUpdateTextFont::GetCreateCount() - fonts);
+  for (int i = 0; i < 20; ++i) {
+    m_Frame.Show(4, 1, 51200 + i * 1024, 102400);
+    Paint();
+  }
+  EXPECT_EQ(3, CPngImage::GetDecodeCount() - decodes);
+  EXPECT_EQ(1, CUpdateTextFont::GetCreateCount() - fonts);
+  // The kept pictures paint what fresh ones did.
+  m_Frame.Show(4, 1, 51200, 102400);
+  EXPECT_EQ(0, CountDifferences(*first, *Paint(), 0, 0, kW, kH, 0));
+}
+
 TEST(FrameFileName, IsTheLastSegmentCutTo31Characters) {
   CTestFrame frame;
   frame.SetCurrentFile(L"a/b/c.txt");
@@ -181,6 +229,14 @@ protected:
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
+    }
+  }
+  // Runs messages for about ms milliseconds, or until done() holds.
+  static void PumpFor(DWORD ms, std::function<bool()> done = nullptr) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms && !(done && done())) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+      Pump();
     }
   }
 
@@ -303,6 +359,91 @@ TEST_F(FrameWindow, ErasingPaintsTheFrame) {
   EXPECT_EQ(0, CountDifferences(screen, direct, 0, 0, kW, kH, 0));
   CPictureProbe back(L"UPDATE_FRAME_BACK");
   EXPECT_TRUE(SameColour(back.At(100, 100), screen.GetPixel(100, 100)));
+}
+
+TEST_F(FrameWindow, NoticesArePaintedAtThePaintIntervalAndTheLastOneSoonAfter) {
+  long before = m_pFrame->GetPaintCount();
+  DWORD start = GetTickCount();
+  uint32_t stored = 0;
+  while (GetTickCount() - start < 400) {
+    m_pFrame->Show(2, 0, ++stored, 100000000);
+    m_pFrame->OnProgress();
+  }
+  DWORD elapsed = GetTickCount() - start;
+  long paints = m_pFrame->GetPaintCount() - before;
+  // Thousands of notices; a painting only every interval, yet some while
+  // they came.
+  EXPECT_GT(stored, 1000u);
+  EXPECT_GE(paints, 2);
+  EXPECT_LE(paints, 1 + static_cast<long>(elapsed / CGameUpdateFrame::kPaintInterval));
+  // Once they stop, the last one comes on screen within an interval.
+  PumpFor(10 * CGameUpdateFrame::kPaintInterval,
+          [&] { return m_pFrame->GetPaintedProgress().nStored == stored; });
+  EXPECT_EQ(stored, m_pFrame->GetPaintedProgress().nStored);
+  long settled = m_pFrame->GetPaintCount();
+  PumpFor(3 * CGameUpdateFrame::kPaintInterval);
+  EXPECT_EQ(settled, m_pFrame->GetPaintCount()) << "painted again without a notice";
+}
+
+// --- a whole download from nginx through the real manager
+
+class FrameDownload : public FrameWindow {
+protected:
+  void SetUp() override {
+    m_Peers = CPeers::Read();
+    ASSERT_NE(0, m_Peers.nPort) << "nginx of the peers fixture is not running";
+  }
+  void TearDown() override {
+    FrameWindow::TearDown();
+    RemoveTree(TestProgramFolder() + L"\\DownLoad");
+    DeleteFileW((TestProgramFolder() + L"\\" + m_strName).c_str());
+    DeleteFileW((m_Peers.strRoot + L"\\files\\" + m_strName).c_str());
+  }
+  // Serves `bytes` as /files/<name>, lists it as the one file to fetch from
+  // `folder` ("/files/" or "/slow/", nginx's 50 MB/s), and opens the frame.
+  void Start(const std::wstring& name, const std::string& bytes, const std::wstring& folder) {
+    m_strName = name;
+    WriteBytes(m_Peers.strRoot + L"\\files\\" + name, bytes);
+    std::wstring list = TestProgramFolder() + L"\\Update\\Update.VQD";
+    MakeFolders(TestProgramFolder() + L"\\Update");
+    std::wstring base = L"http://127.0.0.1:" + std::to_wstring(m_Peers.nPort) + folder;
+    WritePrivateProfileStringW(L"UPDATEFILELIST", L"UPDATEFILECOUNT", L"1", list.c_str());
+    WritePrivateProfileStringW(L"UPDATEFILELIST", L"FILENETADDRESS", base.c_str(), list.c_str());
+    WritePrivateProfileStringW(L"UPDATEFILELIST", L"FileIndex0", name.c_str(), list.c_str());
+    m_dwStart = GetTickCount();
+    m_pFrame = new CTestFrame();
+    m_pFrame->m_pHandOver = &m_HandOver;
+    RECT empty = {0, 0, 0, 0};
+    ASSERT_TRUE(m_pFrame->Create(kUpdateWindowClass, L"", WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, empty));
+    m_hWnd = m_pFrame->m_hWnd;
+  }
+
+  CPeers m_Peers;
+  std::wstring m_strName;
+  CHandOver m_HandOver;
+  DWORD m_dwStart = 0;
+};
+
+TEST_F(FrameDownload, PaintsFollowTheClockNotTheReadsAndNothingIsDecodedAgain) {
+  const std::string bytes = Filler(16 << 20, 11);
+  long decodes = CPngImage::GetDecodeCount();
+  long fonts = CUpdateTextFont::GetCreateCount();
+  Start(L"frame-paced.bin", bytes, L"/slow/");
+  PumpFor(60000, [&] { return m_HandOver.bCalled; });
+  DWORD elapsed = GetTickCount() - m_dwStart;
+  ASSERT_TRUE(m_HandOver.bCalled) << "the download did not finish";
+  EXPECT_TRUE(ReadBytes(TestProgramFolder() + L"\\" + m_strName) == bytes);
+  // Its own four pictures (background, bar, knob, close button) and one
+  // font, however many megabytes arrive.
+  EXPECT_EQ(4, CPngImage::GetDecodeCount() - decodes);
+  EXPECT_EQ(1, CUpdateTextFont::GetCreateCount() - fonts);
+  // 4096 reads or more; paintings only at the paint interval (plus showing
+  // the window and the hand-over), and some of them while the file came.
+  EXPECT_LE(m_HandOver.nPaints, 6 + static_cast<long>(elapsed / CGameUpdateFrame::kPaintInterval));
+  EXPECT_GT(m_HandOver.nMidwayPaints, 0);
+  // The last painting shows the run complete.
+  EXPECT_EQ(1, m_HandOver.painted.nTotal);
+  EXPECT_EQ(1, m_HandOver.painted.nDone);
 }
 
 }  // namespace

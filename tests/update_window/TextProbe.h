@@ -19,7 +19,8 @@ inline std::unique_ptr<COffscreenCanvas> TextOnBackground(LPCWSTR background, in
   picture.LoadFromResource(GetModuleHandleW(nullptr), background);
   picture.DrawPart(canvas->GetDC(), 0, 0, width, height, 0, 0);
   SetBkMode(canvas->GetDC(), TRANSPARENT);
-  CUpdateTextFont font(canvas->GetDC());
+  CUpdateTextFont font;
+  CUpdateTextFont::CSelection selected = font.Select(canvas->GetDC());
   if (box != nullptr) {
     RECT rc = *box;
     DrawTextW(canvas->GetDC(), text, -1, &rc, flags);
@@ -32,7 +33,8 @@ inline std::unique_ptr<COffscreenCanvas> TextOnBackground(LPCWSTR background, in
 // The width of text in the updater's font.
 inline int TextWidth(LPCWSTR text) {
   COffscreenCanvas canvas(1, 1);
-  CUpdateTextFont font(canvas.GetDC());
+  CUpdateTextFont font;
+  CUpdateTextFont::CSelection selected = font.Select(canvas.GetDC());
   SIZE size = {};
   GetTextExtentPoint32W(canvas.GetDC(), text, static_cast<int>(wcslen(text)), &size);
   return size.cx;
