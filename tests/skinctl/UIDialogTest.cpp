@@ -5,7 +5,6 @@
 
 #include "CDC.h"
 #include "CPngImage.h"
-#include "OffscreenImage.h"
 #include "SkinTestSupport.h"
 #include "UIDialog.h"
 #include "UIResourceManager.h"
@@ -378,24 +377,6 @@ TEST_F(SkinnedDialogTest, LabelsAndButtonsTakeTheSkinsTextColourAndBrush) {
                                            reinterpret_cast<LPARAM>(edit));
   EXPECT_NE(reinterpret_cast<HGDIOBJ>(other), CUIDialog::m_UIAttribute.m_brBackground.GetSafeHandle());
   EXPECT_NE(GetTextColor(canvas.dc()), RGB(10, 10, 10));
-}
-
-TEST(CompanionImage, OpaqueBodyAndTransparentRegion) {
-  OffscreenImage image(20, 10, 32);
-  ASSERT_TRUE(image);
-  image.GetCDC()->FillSolidRect(0, 0, 20, 10, RGB(200, 100, 50));  // GDI leaves alpha at 0
-  image.SetOpaque(CRect(2, 2, 18, 8));
-  HRGN hole = CreateRectRgn(5, 3, 15, 7);
-  image.ClearRegion(hole);
-  DeleteObject(hole);
-  auto pixel = [&](int x, int y) { return reinterpret_cast<const DWORD*>(image.GetBits() + y * image.GetPitch())[x]; };
-  EXPECT_EQ(pixel(0, 0), 0x00C86432u);  // outside: untouched
-  EXPECT_EQ(pixel(2, 2), 0xFFC86432u);  // opaque body
-  EXPECT_EQ(pixel(17, 7), 0xFFC86432u);
-  EXPECT_EQ(pixel(18, 7), 0x00C86432u);
-  EXPECT_EQ(pixel(5, 3), 0u);           // cleared: transparent and black
-  EXPECT_EQ(pixel(14, 6), 0u);
-  EXPECT_EQ(pixel(15, 6), 0xFFC86432u);
 }
 
 class LayeredCompanionTest : public ::testing::Test {
