@@ -4,6 +4,7 @@
 
 #include "AfxResource.h"
 #include "CException.h"
+#include "UpdateBackBuffer.h"
 #include "UpdateCommandLine.h"
 #include "UpdateKeys.h"
 
@@ -120,9 +121,9 @@ void CDlgUpdateCheck::Redraw() {
 BOOL CDlgUpdateCheck::OnEraseBkgnd(HDC dc) {
   RECT client;
   GetClientRect(&client);
-  COffscreenCanvas& canvas = COffscreenCanvas::Reuse(m_pCanvas, client.right - client.left, client.bottom - client.top);
-  DrawCheck(canvas.GetDC(), canvas.GetWidth(), canvas.GetHeight());
-  canvas.CopyTo(dc);
+  CMemDC& buffer = PrepareBackBuffer(m_Buffer, client.right - client.left, client.bottom - client.top);
+  DrawCheck(buffer, buffer.GetWidth(), buffer.GetHeight());
+  buffer.CopyTo(dc);
   return TRUE;
 }
 

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "CDialog.h"
-#include "COffscreenCanvas.h"
+#include "CMemDC.h"
 #include "CPngImage.h"
 #include "CProgressBarArt.h"
 #include "CSkinLayered.h"
@@ -69,5 +69,5 @@ private:
   CPngImage m_Back;
   CProgressBarArt m_Bar;
   CUpdateTextFont m_Font;
-  std::unique_ptr<COffscreenCanvas> m_pCanvas;  // the last painting's back buffer
+  CMemDC m_Buffer;  // the back buffer, kept between paintings
 };

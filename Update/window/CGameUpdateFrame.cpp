@@ -5,6 +5,7 @@
 
 #include "AfxResource.h"
 #include "CWinApp.h"
+#include "UpdateBackBuffer.h"
 #include "UpdateCommandLine.h"
 #include "UpdateKeys.h"
 
@@ -138,20 +139,20 @@ void CGameUpdateFrame::UpdateShape(int cx, int cy) {
   RECT hole = {kEdge, kEdge, cx - kEdge, cy - kEdge};
   SetWindowRgn(CreateRoundRectRgn(kEdge, kEdge, cx - kEdge + 1, cy - kEdge + 1, kEdge, kEdge), TRUE);
   if (m_Skin.GetSafeHwnd() != nullptr) {
-    COffscreenCanvas& canvas = COffscreenCanvas::Reuse(m_pCanvas, cx, cy);
-    DrawFrame(canvas.GetDC(), cx, cy);
-    m_Skin.UpdateSkin(canvas.GetDC(), 255, hole, SIZE{kEdge, kEdge}, FALSE);
+    CMemDC& buffer = PrepareBackBuffer(m_Buffer, cx, cy);
+    DrawFrame(buffer, cx, cy);
+    m_Skin.UpdateSkin(buffer, 255, hole, SIZE{kEdge, kEdge}, FALSE);
   }
 }
 
 BOOL CGameUpdateFrame::OnEraseBkgnd(HDC dc) {
   RECT client;
   GetClientRect(&client);
-  COffscreenCanvas& canvas = COffscreenCanvas::Reuse(m_pCanvas, client.right - client.left, client.bottom - client.top);
+  CMemDC& buffer = PrepareBackBuffer(m_Buffer, client.right - client.left, client.bottom - client.top);
   m_bProgressDirty = false;
   m_dwLastPaint = GetTickCount();
-  DrawFrame(canvas.GetDC(), canvas.GetWidth(), canvas.GetHeight());
-  canvas.CopyTo(dc);
+  DrawFrame(buffer, buffer.GetWidth(), buffer.GetHeight());
+  buffer.CopyTo(dc);
   return TRUE;
 }
 

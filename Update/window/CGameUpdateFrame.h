@@ -15,7 +15,6 @@
 #include <memory>
 
 #include "CDownLoadManager.h"
-#include "COffscreenCanvas.h"
 #include "CPngImage.h"
 #include "CProgressBarArt.h"
 #include "CSkinLayered.h"
@@ -23,6 +22,7 @@
 #include "CUpdateTextFont.h"
 #include "CVirtualButton.h"
 #include "CFrameWnd.h"
+#include "CMemDC.h"
 #include "IUpdateFrame.h"
 
 // What the frame shows of the run, read from the manager when it paints.
@@ -96,7 +96,7 @@ private:
   CPngImage m_Back;
   CProgressBarArt m_Bar;
   CUpdateTextFont m_Font;
-  std::unique_ptr<COffscreenCanvas> m_pCanvas;  // the last painting's back buffer
+  CMemDC m_Buffer;  // the back buffer, kept between paintings
 
   bool m_bProgressDirty;  // a notice came after the last painting
   bool m_bPaintTimer;     // the timer that paints the last notice is set

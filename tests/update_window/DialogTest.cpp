@@ -20,37 +20,37 @@ class DialogPaint : public ::testing::Test {
 protected:
   DialogPaint() : m_Point(L"PROGRESS_POINT") {
     for (int half = 0; half < 2; ++half) {
-      m_pTracks[half].reset(new COffscreenCanvas(kW, kH));
+      m_pTracks[half].reset(new CMemDC(kW, kH));
       CPngImage back, line;
       back.LoadFromResource(GetModuleHandleW(nullptr), L"STATUS_IMAGE");
       line.LoadFromResource(GetModuleHandleW(nullptr), L"PROGRESS_LINE");
-      back.Draw(m_pTracks[half]->GetDC(), 0, 0);
-      line.DrawPart(m_pTracks[half]->GetDC(), kBarX, kBarY, 304, 17, 0, 17 * half);
+      back.Draw(m_pTracks[half]->GetSafeHdc(), 0, 0);
+      line.DrawPart(m_pTracks[half]->GetSafeHdc(), kBarX, kBarY, 304, 17, 0, 17 * half);
     }
   }
-  std::unique_ptr<COffscreenCanvas> Paint(int counter) {
+  std::unique_ptr<CMemDC> Paint(int counter) {
     m_Dialog.SetCounter(counter);
     m_Dialog.SetStatusText(kStatus);
-    std::unique_ptr<COffscreenCanvas> canvas(new COffscreenCanvas(kW, kH));
-    m_Dialog.DrawCheck(canvas->GetDC(), kW, kH);
+    std::unique_ptr<CMemDC> canvas(new CMemDC(kW, kH));
+    m_Dialog.DrawCheck(canvas->GetSafeHdc(), kW, kH);
     return canvas;
   }
-  bool Filled(const COffscreenCanvas& c, int x) {
-    return SameColour(m_pTracks[1]->GetPixel(kBarX + x, kBarY + 8), c.GetPixel(kBarX + x, kBarY + 8));
+  bool Filled(const CMemDC& c, int x) {
+    return SameColour(m_pTracks[1]->GetARGB(kBarX + x, kBarY + 8), c.GetARGB(kBarX + x, kBarY + 8));
   }
-  bool Empty(const COffscreenCanvas& c, int x) {
-    return SameColour(m_pTracks[0]->GetPixel(kBarX + x, kBarY + 8), c.GetPixel(kBarX + x, kBarY + 8));
+  bool Empty(const CMemDC& c, int x) {
+    return SameColour(m_pTracks[0]->GetARGB(kBarX + x, kBarY + 8), c.GetARGB(kBarX + x, kBarY + 8));
   }
   // The knob's left edge at x, top at y = 36: its opaque middle matches.
-  void ExpectKnobAt(const COffscreenCanvas& c, int left) {
+  void ExpectKnobAt(const CMemDC& c, int left) {
     for (int i = 7; i <= 19; ++i)
       for (int j : {10, 13, 16})
-        EXPECT_TRUE(SameColour(m_Point.At(i, j), c.GetPixel(left + i, 36 + j))) << "knob pixel " << i << "," << j;
+        EXPECT_TRUE(SameColour(m_Point.At(i, j), c.GetARGB(left + i, 36 + j))) << "knob pixel " << i << "," << j;
   }
 
   CDlgUpdateCheck m_Dialog;
   CPictureProbe m_Point;
-  std::unique_ptr<COffscreenCanvas> m_pTracks[2];
+  std::unique_ptr<CMemDC> m_pTracks[2];
 };
 
 TEST_F(DialogPaint, CounterFiftyFillsHalfTheBar) {

@@ -68,8 +68,8 @@ protected:
   FramePaint() : m_Back(L"UPDATE_FRAME_BACK"), m_Point(L"PROGRESS_POINT") {
     // The background with both bars wholly empty, and wholly filled.
     for (int half = 0; half < 2; ++half) {
-      m_pTracks[half].reset(new COffscreenCanvas(kW, kH));
-      HDC dc = m_pTracks[half]->GetDC();
+      m_pTracks[half].reset(new CMemDC(kW, kH));
+      HDC dc = m_pTracks[half]->GetSafeHdc();
       CPngImage back, line;
       back.LoadFromResource(GetModuleHandleW(nullptr), L"UPDATE_FRAME_BACK");
       line.LoadFromResource(GetModuleHandleW(nullptr), L"PROGRESS_LINE");
@@ -79,25 +79,25 @@ protected:
     }
   }
 
-  std::unique_ptr<COffscreenCanvas> Paint() {
-    std::unique_ptr<COffscreenCanvas> canvas(new COffscreenCanvas(kW, kH));
-    m_Frame.DrawFrame(canvas->GetDC(), kW, kH);
+  std::unique_ptr<CMemDC> Paint() {
+    std::unique_ptr<CMemDC> canvas(new CMemDC(kW, kH));
+    m_Frame.DrawFrame(canvas->GetSafeHdc(), kW, kH);
     return canvas;
   }
   // The bar row y + 8 at offset x along the track: filled or empty picture.
-  void ExpectTrack(const COffscreenCanvas& c, int barY, int x, bool filled) {
-    DWORD want = m_pTracks[filled ? 1 : 0]->GetPixel(kBarX + x, barY + 8);
-    EXPECT_TRUE(SameColour(want, c.GetPixel(kBarX + x, barY + 8)))
+  void ExpectTrack(const CMemDC& c, int barY, int x, bool filled) {
+    DWORD want = m_pTracks[filled ? 1 : 0]->GetARGB(kBarX + x, barY + 8);
+    EXPECT_TRUE(SameColour(want, c.GetARGB(kBarX + x, barY + 8)))
         << "bar at " << barY << ", offset " << x << (filled ? " should be filled" : " should be empty");
   }
   // The knob's opaque middle centred at offset `at` along the bar at barY.
-  void ExpectKnob(const COffscreenCanvas& c, int knobY, int at) {
+  void ExpectKnob(const CMemDC& c, int knobY, int at) {
     for (int i = 7; i <= 19; ++i) {
-      EXPECT_TRUE(SameColour(m_Point.At(i, 13), c.GetPixel(kBarX + at - 13 + i, knobY + 13)))
+      EXPECT_TRUE(SameColour(m_Point.At(i, 13), c.GetARGB(kBarX + at - 13 + i, knobY + 13)))
           << "knob column " << i << " for a fill of " << at;
     }
   }
-  void ExpectLine(const COffscreenCanvas& c, int x, int y, LPCWSTR text, int rows = 14) {
+  void ExpectLine(const CMemDC& c, int x, int y, LPCWSTR text, int rows = 14) {
     auto reference = TextOnBackground(L"UPDATE_FRAME_BACK", kW, kH, x, y, text);
     int width = TextWidth(text);
     ASSERT_GT(width, 0);
@@ -109,13 +109,13 @@ protected:
 
   CTestFrame m_Frame;
   CPictureProbe m_Back, m_Point;
-  std::unique_ptr<COffscreenCanvas> m_pTracks[2];
+  std::unique_ptr<CMemDC> m_pTracks[2];
 };
 
 TEST_F(FramePaint, WithoutAManagerOnlyTheEmptyTracksShow) {
   auto c = Paint();
-  EXPECT_TRUE(SameColour(m_Back.At(10, 100), c->GetPixel(10, 100)));
-  EXPECT_TRUE(SameColour(m_Back.At(200, 145), c->GetPixel(200, 145)));
+  EXPECT_TRUE(SameColour(m_Back.At(10, 100), c->GetARGB(10, 100)));
+  EXPECT_TRUE(SameColour(m_Back.At(200, 145), c->GetARGB(200, 145)));
   for (int x : {0, 100, 200, 303}) {
     ExpectTrack(*c, kOverallY, x, false);
     ExpectTrack(*c, kFileY, x, false);
@@ -352,13 +352,13 @@ TEST_F(FrameWindow, CommandFourHundredCloses) {
 
 TEST_F(FrameWindow, ErasingPaintsTheFrame) {
   m_pFrame->Show(4, 1, 51200, 102400);
-  COffscreenCanvas screen(kW, kH);
-  SendMessageW(m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(screen.GetDC()), 0);
-  COffscreenCanvas direct(kW, kH);
-  m_pFrame->DrawFrame(direct.GetDC(), kW, kH);
+  CMemDC screen(kW, kH);
+  SendMessageW(m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(screen.GetSafeHdc()), 0);
+  CMemDC direct(kW, kH);
+  m_pFrame->DrawFrame(direct.GetSafeHdc(), kW, kH);
   EXPECT_EQ(0, CountDifferences(screen, direct, 0, 0, kW, kH, 0));
   CPictureProbe back(L"UPDATE_FRAME_BACK");
-  EXPECT_TRUE(SameColour(back.At(100, 100), screen.GetPixel(100, 100)));
+  EXPECT_TRUE(SameColour(back.At(100, 100), screen.GetARGB(100, 100)));
 }
 
 TEST_F(FrameWindow, NoticesArePaintedAtThePaintIntervalAndTheLastOneSoonAfter) {
