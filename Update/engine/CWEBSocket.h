@@ -22,7 +22,11 @@ public:
   enum CloseReason { CloseSilent = 0, ClosePeer = 2, CloseFailure = 4 };
   enum State : BYTE { StateClosed = 0, StateConnecting = 1, StateConnected = 2 };
   static const uint16_t kHeaderCapacity = 1024;
-  static const int kBodyChunk = 4096;
+  // The most one read of the body takes and hands on: each read is a
+  // notice through the message loop, so a large one keeps their number low
+  // while writing it out stays far below a frame's time. It fits the sink's
+  // 16-bit lengths.
+  static const int kBodyChunk = 60 * 1024;
 
   CWEBSocket();
   ~CWEBSocket() override;

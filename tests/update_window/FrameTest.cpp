@@ -15,8 +15,8 @@
 
 namespace {
 
-// What a frame had done when it handed over to the game (the frame deletes
-// itself right after).
+// What a frame painted up to handing over to the game, kept outside it (the
+// frame deletes itself when its window closes).
 struct CHandOver {
   bool bCalled = false;
   long nPaints = 0;
@@ -31,7 +31,6 @@ public:
   bool m_bHasProgress = false;
   CUpdateProgress m_Progress = {};
   CHandOver* m_pHandOver = nullptr;
-  long m_nMidwayPaints = 0;
 
   void Show(int n, int k, uint32_t stored, uint32_t size, bool failed = false) {
     m_bHasProgress = true;
@@ -39,16 +38,16 @@ public:
   }
   void DrawFrame(HDC dc, int width, int height) override {
     CGameUpdateFrame::DrawFrame(dc, width, height);
+    if (m_pHandOver == nullptr) return;
     const CUpdateProgress& p = GetPaintedProgress();
-    if (p.nStored > 0 && p.nStored < p.nSize) ++m_nMidwayPaints;
+    if (p.nStored > 0 && p.nStored < p.nSize) ++m_pHandOver->nMidwayPaints;
+    m_pHandOver->nPaints = GetPaintCount();
+    m_pHandOver->painted = p;
   }
   void RunGame() override {
+    // Nothing of the frame is used once its close is posted.
+    if (m_pHandOver != nullptr) m_pHandOver->bCalled = true;
     CGameUpdateFrame::RunGame();
-    if (m_pHandOver == nullptr) return;
-    m_pHandOver->bCalled = true;
-    m_pHandOver->nPaints = GetPaintCount();
-    m_pHandOver->nMidwayPaints = m_nMidwayPaints;
-    m_pHandOver->painted = GetPaintedProgress();
   }
 
 protected:
