@@ -128,8 +128,8 @@ bool CDownLoad::SendRequest() {
   // A request that does not fit is not sent cut.
   if (n <= 0 || n >= static_cast<int>(sizeof(request))) return Fail(IDownLoadSink::ErrorRequest);
   if (m_Socket.Send(reinterpret_cast<const BYTE*>(request), static_cast<uint16_t>(n)) != 0) return true;
-  // A failed send has closed the socket and told us already.
-  return false;
+  // A send that failed on an open socket closed it and told us already.
+  return m_eState == StateIdle ? false : Fail(IDownLoadSink::ErrorRequest);
 }
 
 bool CDownLoad::OnSocketConnect(int error) {

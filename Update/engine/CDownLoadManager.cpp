@@ -78,19 +78,16 @@ void CDownLoadManager::LoadFileList() {
   m_List.clear();
   m_Checksums.clear();
   // The count read bounds nothing by itself: the keys present do.
-  size_t present = 0;
-  for (UINT i = 0; i < count && present < section.GetCount(); ++i) {
+  for (UINT i : section.GetFileIndices(count)) {
     wchar_t key[32];
     AfxFormatBuffer(key, 32, L"FileIndex%d", static_cast<int>(i));
-    if (!section.Has(key)) continue;
-    ++present;
     const LPCWSTR name = section.Get(key);
     AfxFormatBuffer(key, 32, L"FileCheckSum%d", static_cast<int>(i));
     const LPCWSTR checksum = section.Get(key);
     // Empty names are left out, and so is any name that would reach outside
     // the installation, one whose paths or URL do not fit, and one whose
     // checksum is not MD5 text (a list without checksums is still read).
-    wchar_t url[CDownLoad::kUrlSize + 16], path[260];
+    wchar_t url[CDownLoad::kUrlSize], path[260];
     if (!baseFits || !IsSafeRelativeName(name) || (checksum[0] && !IsChecksumText(checksum)) ||
         !FormatWhole(url, CDownLoad::kUrlSize - 14, L"%s%s", m_szBaseUrl, name) ||
         !CDownLoadSink::GetHoldingPath(name, path) || !CDownLoadSink::GetDestinationPath(name, path))

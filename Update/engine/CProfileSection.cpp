@@ -1,7 +1,10 @@
 #include "CProfileSection.h"
 
+#include "ManifestEntry.h"
+
 #include <wctype.h>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -55,4 +58,12 @@ LPCWSTR CProfileSection::Get(LPCWSTR key) const {
   return it == m_Values.end() ? L"" : it->second.c_str();
 }
 
-bool CProfileSection::Has(LPCWSTR key) const { return m_Values.count(Fold(key, wcslen(key))) != 0; }
+std::vector<UINT> CProfileSection::GetFileIndices(UINT count) const {
+  std::vector<UINT> indices;
+  for (const auto& value : m_Values) {
+    unsigned index = 0;
+    if (ParseFileIndexKey(value.first.c_str(), value.first.size(), index) && index < count) indices.push_back(index);
+  }
+  std::sort(indices.begin(), indices.end());
+  return indices;
+}

@@ -114,11 +114,9 @@ bool CUpdateCheckSink::CompareManifest() {
   CMD5Checksum checksum;
   int listed = 0;
   // FileCount bounds nothing by itself: the names present do.
-  size_t present = 0;
-  for (UINT j = 0; j < count && present < names.GetCount(); ++j) {
+  for (UINT j : names.GetFileIndices(count)) {
     wchar_t key[32];
     AfxFormatBuffer(key, 32, L"FileIndex%d", static_cast<int>(j));
-    if (names.Has(key)) ++present;
     const LPCWSTR name = names.Get(key);
     const LPCWSTR expected = checksums.Get(key);
     // A name that would reach outside the installation, or is too long for

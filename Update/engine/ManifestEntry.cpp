@@ -94,3 +94,21 @@ bool IsSameChecksum(const wchar_t* a, const wchar_t* b) {
     if (!*a) return true;
   }
 }
+
+bool ParseFileIndexKey(const wchar_t* key, size_t length, unsigned& index) {
+  static const wchar_t kPrefix[] = L"FILEINDEX";
+  const size_t prefix = 9;
+  if (!key || length <= prefix || length > prefix + 10) return false;
+  for (size_t i = 0; i < prefix; ++i)
+    if (AsciiUpper(key[i]) != kPrefix[i]) return false;
+  // No sign, no leading zero: the key "%d" would have formatted.
+  if (key[prefix] == L'0' && length > prefix + 1) return false;
+  unsigned long long n = 0;
+  for (size_t i = prefix; i < length; ++i) {
+    if (key[i] < L'0' || key[i] > L'9') return false;
+    n = n * 10 + static_cast<unsigned>(key[i] - L'0');
+  }
+  if (n > 0x7FFFFFFFull) return false;
+  index = static_cast<unsigned>(n);
+  return true;
+}

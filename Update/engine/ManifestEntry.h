@@ -25,3 +25,7 @@ bool IsChecksumText(const wchar_t* text);
 // Two checksums name the same digest: equal without regard to the case of
 // their hexadecimal digits. Null or empty never matches.
 bool IsSameChecksum(const wchar_t* a, const wchar_t* b);
+
+// The index of a key of the form "FileIndex<n>" (the name in any case, n in
+// plain decimal as "%d" writes it, below 2^31); false for any other key.
+bool ParseFileIndexKey(const wchar_t* key, size_t length, unsigned& index);

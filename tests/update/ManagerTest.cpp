@@ -306,6 +306,19 @@ TEST_F(ManagerTest, ChineseNamesFromAGbkManifestLandInPlace) {
   DeleteFileW(ModuleFile(top).c_str());
 }
 
+TEST_F(ManagerTest, ListCountIsBoundedByTheEntriesPresent) {
+  WriteList({L"game/one.dll"});
+  wchar_t list[kUpdatePathSize];
+  GetUpdateListPath(list);
+  WritePrivateProfileStringW(L"UPDATEFILELIST", L"UPDATEFILECOUNT", L"2000000000", list);
+  Serve("one");
+  const DWORD start = GetTickCount();
+  Run();
+  EXPECT_EQ(1, manager.GetTotal());
+  EXPECT_EQ("one", ReadBytes(ModuleFile(L"game\\one.dll")));
+  EXPECT_LT(GetTickCount() - start, 5000u);
+}
+
 TEST_F(ManagerTest, EmptyListStartsNothing) {
   manager.LoadFileList();
   EXPECT_TRUE(manager.StartDownLoad());
