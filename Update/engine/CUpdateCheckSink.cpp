@@ -1,18 +1,25 @@
 #include "CUpdateCheckSink.h"
 
 #include <string>
+#include <system_error>
 
 #include "CMD5Checksum.h"
 #include "CProfileSection.h"
 #include "CString.h"
+#include "UpdateMessages.h"
 #include "UpdatePaths.h"
 
+namespace {
+const UINT kSinkWindowId = 101;
+}  // namespace
+
 CUpdateCheckSink::CUpdateCheckSink()
-    : m_eState(StateIdle), m_nReceived(0), m_nExpected(0), m_pOwner(nullptr) {
+    : m_eState(StateIdle), m_nReceived(0), m_nExpected(0), m_pOwner(nullptr), m_bCancel(false) {
   m_DownLoad.SetTimeLimit(kTimeLimit);
 }
 
 CUpdateCheckSink::~CUpdateCheckSink() {
+  StopComparison();
   m_DownLoad.Reset();
   m_File.Abort();
 }
@@ -78,7 +85,7 @@ bool CUpdateCheckSink::OnDownLoadStatus(uint32_t kind) {
     m_eState = StateReceiving;
   } else if (kind == 2) {
     m_eState = StateComplete;
-    if (m_pOwner) End(CompareManifest() ? 2 : 1);
+    if (m_pOwner) StartComparison();
   }
   return true;
 }
@@ -90,13 +97,60 @@ bool CUpdateCheckSink::OnDownLoadError(uint32_t /*code*/) {
   return true;
 }
 
-bool CUpdateCheckSink::CompareManifest() {
-  wchar_t manifest[kUpdatePathSize];
-  AfxFormatBuffer(manifest, kUpdatePathSize, L"%s", static_cast<LPCWSTR>(m_File.GetFilePath()));
+LRESULT CUpdateCheckSink::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMPARE_DONE:
+      OnCompareDone(wParam != 0);
+      return 0;
+    default:
+      return CWnd::WindowProc(message, wParam, lParam);
+  }
+}
+
+CString CUpdateCheckSink::TakeManifest() {
+  const CString manifest = m_File.GetFilePath();
   m_File.Abort();
+  m_eState = StateCompared;
+  return manifest;
+}
+
+bool CUpdateCheckSink::CompareManifest() {
+  return CompareManifestFile(TakeManifest(), nullptr);
+}
+
+void CUpdateCheckSink::StartComparison() {
+  StopComparison();
+  const CString manifest = TakeManifest();
+  if (m_hWnd || CreateEx(0, AfxRegisterWndClass(0), L"", WS_CHILD, CRect(0, 0, 0, 0), CWnd::GetDesktopWindow(),
+                         kSinkWindowId)) {
+    m_bCancel = false;
+    const HWND target = m_hWnd;
+    try {
+      m_Comparison = std::thread([this, manifest, target] {
+        const bool differs = CompareManifestFile(manifest, &m_bCancel);
+        ::PostMessageW(target, WM_COMPARE_DONE, differs ? 1 : 0, 0);
+      });
+      return;
+    } catch (const std::system_error&) {
+      // No thread to be had: the comparison runs here.
+    }
+  }
+  End(CompareManifestFile(manifest, nullptr) ? 2 : 1);
+}
+
+void CUpdateCheckSink::OnCompareDone(bool differs) {
+  if (m_Comparison.joinable()) m_Comparison.join();
+  End(differs ? 2 : 1);
+}
+
+void CUpdateCheckSink::StopComparison() {
+  m_bCancel = true;
+  if (m_Comparison.joinable()) m_Comparison.join();
+}
+
+bool CUpdateCheckSink::CompareManifestFile(const CString& manifest, const std::atomic<bool>* pCancel) {
   wchar_t list[kUpdatePathSize];
   GetUpdateListPath(list);
-  m_eState = StateCompared;
   // A list left from an earlier run is never read as this run's.
   DeleteFileW(list);
 
@@ -115,6 +169,11 @@ bool CUpdateCheckSink::CompareManifest() {
   int listed = 0;
   // FileCount bounds nothing by itself: the names present do.
   for (UINT j : names.GetFileIndices(count)) {
+    if (pCancel != nullptr && pCancel->load()) {
+      // Given up: no list at all rather than a part of one.
+      listed = 0;
+      break;
+    }
     wchar_t key[32];
     AfxFormatBuffer(key, 32, L"FileIndex%d", static_cast<int>(j));
     const LPCWSTR name = names.Get(key);
@@ -144,6 +203,6 @@ bool CUpdateCheckSink::CompareManifest() {
     entries.push_back(0);
     WritePrivateProfileSectionW(L"UPDATEFILELIST", entries.c_str(), list);
   }
-  if (manifest[0]) DeleteFileW(manifest);
+  if (!manifest.IsEmpty()) DeleteFileW(manifest);
   return listed >= 1;
 }

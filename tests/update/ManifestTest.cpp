@@ -2,6 +2,7 @@
 // installation under the test program's folder.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "CMD5Checksum.h"
@@ -103,6 +104,33 @@ TEST_F(ManifestTest, NothingDifferingWritesNoListAndEndsWithOne) {
   Check("[UPDATECONFIG]\r\nFileCount=1\r\nUPDATENETADDR=http://h/\r\n[FILENAME]\r\nFileIndex0=game/a.dll\r\n"
         "[FILECHECKSUM]\r\nFileIndex0=" + Md5Of("a") + "\r\n");
   EXPECT_EQ(std::vector<int>{1}, owner.results);
+  wchar_t list[kUpdatePathSize];
+  GetUpdateListPath(list);
+  EXPECT_FALSE(FileExists(list));
+}
+
+TEST_F(ManifestTest, AComparisonGivenUpWritesNoList) {
+  // 32 files of 4 MB, all out of date; the sink goes while it hashes them.
+  const std::string bytes = PatternBytes(4 << 20, 9);
+  std::string manifest = "[UPDATECONFIG]\r\nFileCount=32\r\nUPDATENETADDR=http://h/\r\n[FILENAME]\r\n";
+  std::string sums = "[FILECHECKSUM]\r\n";
+  for (int i = 0; i < 32; ++i) {
+    const std::string index = std::to_string(i);
+    ASSERT_TRUE(WriteBytes(ModuleFile(L"game\\big" + std::to_wstring(i) + L".bin"), bytes));
+    manifest += "FileIndex" + index + "=game/big" + index + ".bin\r\n";
+    sums += "FileIndex" + index + "=" + Md5Of("other") + "\r\n";
+  }
+  manifest += sums;
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", static_cast<long>(manifest.size())) +
+                                                 manifest)});
+  RecordingOwner mine;
+  std::unique_ptr<CUpdateCheckSink> comparing(new CUpdateCheckSink);
+  comparing->SetOwner(&mine);
+  const std::wstring url = L"http://127.0.0.1:" + std::to_wstring(peer.Port()) + L"/cfg/Server.ini";
+  ASSERT_TRUE(comparing->Start(url.c_str()));
+  ASSERT_TRUE(PumpUntil([&] { return comparing->GetState() == CUpdateCheckSink::StateCompared; }));
+  comparing.reset();
+  EXPECT_TRUE(mine.results.empty());
   wchar_t list[kUpdatePathSize];
   GetUpdateListPath(list);
   EXPECT_FALSE(FileExists(list));

@@ -1,13 +1,17 @@
 // The check dialog: its painting rendered into a memory DC (the bar at
 // x = 13, the sweep's fill and knob, the status line), and the real modal
-// dialog (size, skin, animation, keys, the system close command).
+// dialog (size, skin, animation, keys, the system close command, and its
+// animation going on while a large installation is compared).
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "CDlgUpdateCheck.h"
 #include "CWinApp.h"
+#include "ScriptedPeer.h"
 #include "SilentServer.h"
+#include "TestFiles.h"
 #include "TextProbe.h"
 
 namespace {
@@ -222,6 +226,49 @@ TEST_F(DialogRun, AnUnreachableManifestEndsWithOne) {
     return tick <= 200;
   });
   EXPECT_EQ(1, result);
+}
+
+TEST_F(DialogRun, KeepsAnimatingWhileALargeInstallationIsCompared) {
+  // 24 files of 8 MB beside this program, none as the manifest lists it.
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring folder(self);
+  folder = folder.substr(0, folder.find_last_of(L'\\'));
+  const std::string bytes = testwin::PatternBytes(8 << 20, 3);
+  std::string manifest = "[UPDATECONFIG]\r\nFileCount=24\r\nUPDATENETADDR=http://127.0.0.1/\r\n[FILENAME]\r\n";
+  std::string sums = "[FILECHECKSUM]\r\n";
+  for (int i = 0; i < 24; ++i) {
+    const std::string index = std::to_string(i);
+    ASSERT_TRUE(testwin::WriteBytes(folder + L"\\compare\\f" + std::to_wstring(i) + L".bin", bytes));
+    manifest += "FileIndex" + index + "=compare/f" + index + ".bin\r\n";
+    sums += "FileIndex" + index + "=" + std::string(32, '0') + "\r\n";
+  }
+  manifest += sums;
+  ScriptedPeer peer;
+  ASSERT_TRUE(peer.IsListening());
+  peer.AddConnection({ScriptedPeer::ReadRequest(),
+                      ScriptedPeer::Send("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(manifest.size()) +
+                                         "\r\n\r\n" + manifest)});
+  AfxFormatBuffer(m_szCmdLine, 256, L"C:\\game\\game.exe|http://127.0.0.1:%d/check/GameList.ini", peer.Port());
+
+  // The test's own timer and the dialog's both run while the files are
+  // hashed: the sink is seen comparing, and the sweep moves meanwhile.
+  int comparingTicks = 0, moves = 0, last = -1;
+  INT_PTR result = Run([&](CDlgUpdateCheck& dlg, int tick) {
+    if (dlg.GetSink() != nullptr && dlg.GetSink()->GetState() == CUpdateCheckSink::StateCompared) {
+      ++comparingTicks;
+      if (last >= 0 && dlg.GetCounter() != last) ++moves;
+      last = dlg.GetCounter();
+    }
+    if (tick > 1200) dlg.PostMessage(WM_SYSCOMMAND, SC_CLOSE);  // give up after a minute
+    return tick <= 1200;
+  });
+  testwin::RemoveTree(folder + L"\\compare");
+  testwin::RemoveTree(folder + L"\\Update");
+  // Every file differs: the sink ended the dialog with 2.
+  EXPECT_EQ(2, result);
+  EXPECT_GE(comparingTicks, 2);
+  EXPECT_GE(moves, 1);
 }
 
 }  // namespace
