@@ -4,6 +4,9 @@
 #include <string.h>
 
 #include <new>
+#include <string>
+#include <system_error>
+#include <thread>
 
 #include "CConvert.h"
 
@@ -48,7 +51,10 @@ CWEBSocket::CWEBSocket()
       m_pSink(nullptr),
       m_nIdleTimeout(kIdleTimeout),
       m_dwDeadline(0),
-      m_dwLastActivity(0) {
+      m_dwLastActivity(0),
+      m_bLookingUp(false),
+      m_nLookup(0),
+      m_nLookupPort(0) {
   m_szProxyUser[0] = m_szProxyPass[0] = m_szProxyHost[0] = 0;
   memset(m_szHeader, 0, sizeof(m_szHeader));
 }
@@ -65,6 +71,8 @@ LRESULT CWEBSocket::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SOCKET_NOTIFY:
       return OnSocketNotify(wParam, lParam);
+    case WM_SOCKET_RESOLVED:
+      return OnResolved(wParam, lParam);
     case WM_TIMER:
       if (wParam == kWatchTimer) {
         OnWatchTimer();
@@ -83,7 +91,11 @@ int CWEBSocket::Connect(LPCWSTR host, uint16_t port) {
   m_nHeaderCount = 0;
 
   try {
-    const unsigned long addr = ResolveHostAddress(host);
+    const CW2A name(host);
+    // A name is looked up without blocking when nothing needs its address
+    // at once; a proxy tunnel is set up blocking anyway.
+    const bool lookUp = m_eProxyType == ProxyNone && name.GetLength() > 0 && inet_addr(name) == INADDR_NONE;
+    const unsigned long addr = lookUp ? INADDR_NONE : ResolveHostAddress(host);
     m_hSocket = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     if (m_hSocket == INVALID_SOCKET) throw SocketFailure{L"socket"};
 
@@ -92,20 +104,19 @@ int CWEBSocket::Connect(LPCWSTR host, uint16_t port) {
       throw SocketFailure{L"window"};
     StartWatch();
 
+    if (lookUp) {
+      if (!StartLookup(host, port)) throw SocketFailure{L"lookup"};
+      return 0;
+    }
+    if (m_eProxyType == ProxyNone) {
+      if (!ConnectTo(addr, port)) throw SocketFailure{L"connect"};
+      return 0;
+    }
+
     sockaddr_in target = {};
     target.sin_family = AF_INET;
     target.sin_port = htons(port);
     target.sin_addr.s_addr = addr;
-
-    if (m_eProxyType == ProxyNone) {
-      if (WSAAsyncSelect(m_hSocket, m_hWnd, WM_SOCKET_NOTIFY, kSelectEvents) != 0)
-        throw SocketFailure{L"select"};
-      if (connect(m_hSocket, reinterpret_cast<const sockaddr*>(&target), sizeof(target)) != 0 &&
-          WSAGetLastError() != WSAEWOULDBLOCK)
-        throw SocketFailure{L"connect"};
-      m_eState = StateConnecting;
-      return 0;
-    }
 
     // Through a proxy: the tunnel is set up blocking, then the socket turns
     // asynchronous and the connect notice is posted to ourselves. No blocking
@@ -125,6 +136,52 @@ int CWEBSocket::Connect(LPCWSTR host, uint16_t port) {
     CloseSocket(CloseSilent);
     return 2;
   }
+}
+
+bool CWEBSocket::ConnectTo(unsigned long addr, uint16_t port) {
+  sockaddr_in target = {};
+  target.sin_family = AF_INET;
+  target.sin_port = htons(port);
+  target.sin_addr.s_addr = addr;
+  if (WSAAsyncSelect(m_hSocket, m_hWnd, WM_SOCKET_NOTIFY, kSelectEvents) != 0) return false;
+  if (connect(m_hSocket, reinterpret_cast<const sockaddr*>(&target), sizeof(target)) != 0 &&
+      WSAGetLastError() != WSAEWOULDBLOCK)
+    return false;
+  m_eState = StateConnecting;
+  return true;
+}
+
+bool CWEBSocket::StartLookup(LPCWSTR host, uint16_t port) {
+  // The thread keeps nothing of this object: a lookup that ends after the
+  // socket has gone, or after another lookup began, is dropped by its number.
+  const HWND target = m_hWnd;
+  const uint32_t lookup = ++m_nLookup;
+  const std::wstring name(host);
+  try {
+    std::thread([target, lookup, name] {
+      const unsigned long addr = ResolveHostAddress(name.c_str());
+      ::PostMessageW(target, WM_SOCKET_RESOLVED, lookup, static_cast<LPARAM>(addr));
+    }).detach();
+  } catch (const std::system_error&) {
+    return false;
+  }
+  m_bLookingUp = true;
+  m_nLookupPort = port;
+  m_eState = StateConnecting;
+  return true;
+}
+
+LRESULT CWEBSocket::OnResolved(WPARAM wParam, LPARAM lParam) {
+  if (!m_bLookingUp || wParam != m_nLookup || m_hSocket == INVALID_SOCKET) return 0;
+  m_bLookingUp = false;
+  const unsigned long addr = static_cast<unsigned long>(lParam);
+  int error = addr == INADDR_NONE ? WSAHOST_NOT_FOUND : 0;
+  if (error == 0 && ConnectTo(addr, m_nLookupPort)) return 1;
+  // The sink hears of it as of a connect that failed.
+  if (error == 0) error = WSAECONNREFUSED;
+  CloseSocket(CloseSilent);
+  if (m_pSink) m_pSink->OnSocketConnect(error);
+  return 1;
 }
 
 bool CWEBSocket::SendBlocking(const void* data, int length) {
@@ -323,6 +380,7 @@ void CWEBSocket::OnWatchTimer() {
 }
 
 bool CWEBSocket::CloseSocket(int reason) {
+  m_bLookingUp = false;
   if (m_hWnd) DestroyWindow();
   FreePending();
   ++m_nSerial;

@@ -3,7 +3,8 @@
 // owns. A response is split into its header, collected in a buffer of up to
 // 16 KB up to the empty line, and its body, handed to the sink chunk by
 // chunk. The connection can be opened through an HTTP CONNECT, SOCKS4 or
-// SOCKS5 proxy: set the proxy fields before Connect.
+// SOCKS5 proxy: set the proxy fields before Connect. Without a proxy, a host
+// given by name is looked up without holding up the thread's messages.
 //
 // A connection that brings no byte for the idle time-out (from its connect
 // or from the last request sent) is closed as a failure (reason 4), and so
@@ -79,6 +80,12 @@ private:
   void OnWritable();
   void OnWatchTimer();
   void StartWatch();
+  // Selects the socket's events and starts the connect to addr:port;
+  // false when either fails.
+  bool ConnectTo(unsigned long addr, uint16_t port);
+  // Looks host up on a thread of its own, which posts the address back.
+  bool StartLookup(LPCWSTR host, uint16_t port);
+  LRESULT OnResolved(WPARAM wParam, LPARAM lParam);
   bool QueuePending(const BYTE* data, size_t length);
   void FreePending();
 
@@ -101,6 +108,9 @@ private:
   UINT m_nIdleTimeout;
   DWORD m_dwDeadline;
   DWORD m_dwLastActivity;
+  bool m_bLookingUp;        // a name lookup is under way
+  uint32_t m_nLookup;       // the number of the latest lookup
+  uint16_t m_nLookupPort;   // the port to connect to once it ends
 };
 
 // Resolves a host name or dotted address (ANSI code page); INADDR_NONE when

@@ -100,6 +100,20 @@ TEST_F(DownLoadTest, RequestIsByteForByteWithTheCacheBuster) {
   EXPECT_EQ(CDownLoad::StateIdle, download.GetState());
 }
 
+TEST_F(DownLoadTest, AHostNamedByNameIsLookedUpOffTheMessageLoop) {
+  peer.AddConnection({P::ReadRequest(), P::Send(Ok("by name"))});
+  const std::wstring url = L"http://localhost:" + std::to_wstring(peer.Port()) + L"/n.txt";
+  ASSERT_TRUE(download.Start(url.c_str(), &sink, 0));
+  // Start came back before the name was known: the connect waits for the
+  // lookup's answer, which comes through the thread's messages.
+  Sleep(200);
+  EXPECT_EQ(0, peer.Accepted());
+  ASSERT_TRUE(PumpUntil([&] { return sink.Ended(); }));
+  EXPECT_EQ("by name", sink.body);
+  EXPECT_EQ("status 2", sink.events.back());
+  EXPECT_NE(std::string::npos, peer.Received().at(0).find("\r\nHost:localhost\r\n"));
+}
+
 TEST_F(DownLoadTest, ResumeAsksForTheRestAnd206IsResumed) {
   peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 206 Partial Content",
                                                              "Content-Range: bytes 5000-5002/5003\r\n", 3) +
