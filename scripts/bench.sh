@@ -99,25 +99,7 @@ echo "  engine $(calc "$engine") s ($(calc "500 / $engine") MB/s), md5sum $(calc
      "ratio $(calc "$engine / ($t1 - $t0)")"
 
 echo "== CompareManifest over an up-to-date installation of 10,000 files"
-python3 - "$bindir" "$work/Bench.ini" <<'PY'
-import hashlib, os, random, sys
-bindir, manifest = sys.argv[1], sys.argv[2]
-random.seed(7)
-names, sums = [], []
-for i in range(10000):
-    name = "inst/d%02d/f%05d.bin" % (i % 100, i)
-    data = random.randbytes(random.randint(512, 16384))
-    path = os.path.join(bindir, name)
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as f:
-        f.write(data)
-    names.append(name); sums.append(hashlib.md5(data).hexdigest())
-with open(manifest, "w", newline="\r\n") as f:
-    f.write("[UPDATECONFIG]\nFileCount=%d\nUPDATENETADDR=http://127.0.0.1/\n[FILENAME]\n" % len(names))
-    f.writelines("FileIndex%d=%s\n" % (i, n) for i, n in enumerate(names))
-    f.write("[FILECHECKSUM]\n")
-    f.writelines("FileIndex%d=%s\n" % (i, s) for i, s in enumerate(sums))
-PY
+python3 bench/update/installation.py "$bindir" inst "$work/Bench.ini" || exit 1
 t0=$(now); (cd "$bindir" && find inst -type f -print0 | xargs -0 md5sum >/dev/null); t1=$(now)
 out=$(engine compare "$(winpath "$work/Bench.ini")")
 [ "$(echo "$out" | field differs)" = 0 ] || { echo "bench: the installation did not compare equal: $out" >&2; exit 1; }

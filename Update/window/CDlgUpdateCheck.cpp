@@ -17,7 +17,7 @@ const RECT kStatusBox = {95, 16, 279, 34};
 
 }  // namespace
 
-CDlgUpdateCheck::CDlgUpdateCheck(CWnd* pParent) : m_nCounter(0), m_bPicturesLoaded(false) {
+CDlgUpdateCheck::CDlgUpdateCheck(CWnd* pParent) : m_nCounter(0), m_Art(L"STATUS_IMAGE") {
   // A pop-up without controls, topmost, centred, with a system menu (so the
   // system close command reaches it); the picture gives its final size.
   CDialogTemplate dialog(WS_POPUP | WS_SYSMENU | DS_CENTER, 0, 0, 265, 86, nullptr, WS_EX_TOPMOST);
@@ -38,8 +38,9 @@ BOOL CDlgUpdateCheck::OnInitDialog() {
   SetWindowText(L"Velkor游戏中心");
   SetTimer(kAnimationTimer, kAnimationPeriod);
 
-  LoadPictures();
-  SetWindowPos(nullptr, 0, 0, m_Back.GetWidth(), m_Back.GetHeight(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
+  m_Art.Load(AfxGetResourceHandle());
+  const CPngImage& picture = m_Art.GetBackground();
+  SetWindowPos(nullptr, 0, 0, picture.GetWidth(), picture.GetHeight(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
   CenterWindow();
 
   RECT rc;
@@ -49,7 +50,7 @@ BOOL CDlgUpdateCheck::OnInitDialog() {
   SetWindowRgn(CreateRoundRectRgn(kEdge, kEdge, w - kEdge + 1, h - kEdge + 1, 5, 5), FALSE);
   RECT hole = {kEdge, kEdge, w - kEdge, h - kEdge};
   m_Skin.CreateSkin(this, rc);
-  m_Skin.SetSkinImage(m_Back, 255, hole, SIZE{5, 5}, FALSE);
+  m_Skin.SetSkinImage(picture, 255, hole, SIZE{5, 5}, FALSE);
   Redraw();
 
   CString gamePath;
@@ -127,26 +128,17 @@ BOOL CDlgUpdateCheck::OnEraseBkgnd(HDC dc) {
   return TRUE;
 }
 
-void CDlgUpdateCheck::LoadPictures() {
-  if (m_bPicturesLoaded) {
-    return;
-  }
-  m_bPicturesLoaded = true;
-  m_Back.LoadFromResource(AfxGetResourceHandle(), L"STATUS_IMAGE");
-  m_Bar.Load(AfxGetResourceHandle());
-}
-
 void CDlgUpdateCheck::DrawCheck(HDC dc, int width, int height) {
-  LoadPictures();
+  m_Art.Load(AfxGetResourceHandle());
   SetBkMode(dc, TRANSPARENT);
-  m_Back.DrawPart(dc, 0, 0, width, height, 0, 0);
+  m_Art.GetBackground().DrawPart(dc, 0, 0, width, height, 0, 0);
 
-  int length = m_Bar.GetLength();
+  int length = m_Art.GetLength();
   int barX = (width - length) / 2;
   int fill = length * m_nCounter / 100;
-  m_Bar.DrawTrack(dc, barX, kBarY);
-  m_Bar.DrawFill(dc, barX, kBarY, fill);
-  m_Bar.DrawKnob(dc, barX, fill, (m_Bar.GetTrackHeight() - m_Bar.GetKnobHeight()) / 2 + kBarY);
+  m_Art.DrawTrack(dc, barX, kBarY);
+  m_Art.DrawFill(dc, barX, kBarY, fill);
+  m_Art.DrawKnob(dc, barX, fill, (m_Art.GetTrackHeight() - m_Art.GetKnobHeight()) / 2 + kBarY);
 
   CUpdateTextFont::CSelection font = m_Font.Select(dc);
   RECT box = kStatusBox;

@@ -14,9 +14,8 @@
 
 #include "CDialog.h"
 #include "CMemDC.h"
-#include "CPngImage.h"
-#include "CProgressBarArt.h"
 #include "CSkinLayered.h"
+#include "CUpdateArt.h"
 #include "CString.h"
 #include "CUpdateCheckSink.h"
 #include "CUpdateTextFont.h"
@@ -57,7 +56,6 @@ private:
   BOOL OnEraseBkgnd(HDC dc);
   void OnLButtonDown(LPARAM lParam);
   void Redraw();
-  void LoadPictures();
 
   int m_nCounter;
   CString m_strStatus;
@@ -65,9 +63,7 @@ private:
   CSkinLayered m_Skin;
   std::unique_ptr<CUpdateCheckSink> m_pSink;
 
-  bool m_bPicturesLoaded;
-  CPngImage m_Back;
-  CProgressBarArt m_Bar;
+  CUpdateArt m_Art;
   CUpdateTextFont m_Font;
   CMemDC m_Buffer;  // the back buffer, kept between paintings
 };

@@ -29,7 +29,7 @@ void DrawLine(HDC dc, int x, int y, const wchar_t* text) {
 }  // namespace
 
 CGameUpdateFrame::CGameUpdateFrame()
-    : m_bPicturesLoaded(false),
+    : m_Art(L"UPDATE_FRAME_BACK"),
       m_bProgressDirty(false),
       m_bPaintTimer(false),
       m_dwLastPaint(0),
@@ -101,9 +101,9 @@ int CGameUpdateFrame::OnCreate(LPCREATESTRUCTW) {
   CString url;
   SplitUpdateCommandLine(GetUpdateCommandLine(), m_strGamePath, url);
 
-  LoadPictures();
-  int w = m_Back.GetWidth();
-  int h = m_Back.GetHeight();
+  m_Art.Load(AfxGetResourceHandle());
+  int w = m_Art.GetBackground().GetWidth();
+  int h = m_Art.GetBackground().GetHeight();
 
   m_btClose.Setup(m_hWnd, kCloseCommand, w - 30, 8);
   m_btClose.LoadImage(AfxGetResourceHandle(), L"BT_CLOSE");
@@ -156,15 +156,6 @@ BOOL CGameUpdateFrame::OnEraseBkgnd(HDC dc) {
   return TRUE;
 }
 
-void CGameUpdateFrame::LoadPictures() {
-  if (m_bPicturesLoaded) {
-    return;
-  }
-  m_bPicturesLoaded = true;
-  m_Back.LoadFromResource(AfxGetResourceHandle(), L"UPDATE_FRAME_BACK");
-  m_Bar.Load(AfxGetResourceHandle());
-}
-
 void CGameUpdateFrame::OnProgress() {
   m_bProgressDirty = true;
   if (m_hWnd == nullptr) {
@@ -211,14 +202,14 @@ bool CGameUpdateFrame::ReadProgress(CUpdateProgress& progress) const {
 
 void CGameUpdateFrame::DrawFrame(HDC dc, int width, int) {
   ++m_nPaints;
-  LoadPictures();
+  m_Art.Load(AfxGetResourceHandle());
   SetBkMode(dc, TRANSPARENT);
-  m_Back.Draw(dc, 0, 0);
+  m_Art.GetBackground().Draw(dc, 0, 0);
 
-  int length = m_Bar.GetLength();
+  int length = m_Art.GetLength();
   int barX = (width - length) / 2;
-  m_Bar.DrawTrack(dc, barX, kOverallBarY);
-  m_Bar.DrawTrack(dc, barX, kFileBarY);
+  m_Art.DrawTrack(dc, barX, kOverallBarY);
+  m_Art.DrawTrack(dc, barX, kFileBarY);
 
   CUpdateProgress progress = {};
   bool hasProgress = ReadProgress(progress);
@@ -236,10 +227,10 @@ void CGameUpdateFrame::DrawFrame(HDC dc, int width, int) {
       overall += file / n;
     }
     overall = overall < length ? overall : length;
-    m_Bar.DrawFill(dc, barX, kOverallBarY, overall);
-    m_Bar.DrawFill(dc, barX, kFileBarY, file);
-    m_Bar.DrawKnob(dc, barX, overall, kOverallKnobY);
-    m_Bar.DrawKnob(dc, barX, file, kFileKnobY);
+    m_Art.DrawFill(dc, barX, kOverallBarY, overall);
+    m_Art.DrawFill(dc, barX, kFileBarY, file);
+    m_Art.DrawKnob(dc, barX, overall, kOverallKnobY);
+    m_Art.DrawKnob(dc, barX, file, kFileKnobY);
 
     CUpdateTextFont::CSelection font = m_Font.Select(dc);
     wchar_t text[64];

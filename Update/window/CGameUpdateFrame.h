@@ -15,9 +15,8 @@
 #include <memory>
 
 #include "CDownLoadManager.h"
-#include "CPngImage.h"
-#include "CProgressBarArt.h"
 #include "CSkinLayered.h"
+#include "CUpdateArt.h"
 #include "CString.h"
 #include "CUpdateTextFont.h"
 #include "CVirtualButton.h"
@@ -83,7 +82,6 @@ private:
   void OnTimer(UINT_PTR nIDEvent);
   LRESULT OnCommandMessage(WPARAM wParam, LPARAM lParam);
   void RedrawButton();
-  void LoadPictures();
   void RepaintNow();
 
   wchar_t m_szFileName[kNameChars];
@@ -92,9 +90,7 @@ private:
   CSkinLayered m_Skin;
   std::unique_ptr<CDownLoadManager> m_pManager;
 
-  bool m_bPicturesLoaded;
-  CPngImage m_Back;
-  CProgressBarArt m_Bar;
+  CUpdateArt m_Art;
   CUpdateTextFont m_Font;
   CMemDC m_Buffer;  // the back buffer, kept between paintings
 

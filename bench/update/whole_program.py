@@ -15,12 +15,13 @@ usage: whole_program.py BINDIR FLOORDIR PEERSDIR PORT WORKDIR [ROUNDS]
 """
 import hashlib
 import os
-import random
 import shutil
 import statistics
 import subprocess
 import sys
 import time
+
+import installation
 
 bindir, floordir, peers, port, work = sys.argv[1:6]
 rounds = int(sys.argv[6]) if len(sys.argv) > 6 else 3
@@ -29,7 +30,6 @@ inst = os.path.join(work, "inst")
 served = os.path.join(www, "files", "bench-whole")
 MB = 1 << 20
 BIG = 200 * MB
-FILES = 10000
 
 
 def winpath(path):
@@ -44,14 +44,9 @@ def md5(path):
     return h.hexdigest()
 
 
-def write_manifest(name, base, entries):
-    path = os.path.join(www, "bench-whole", name)
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "w", newline="\r\n") as f:
-        f.write("[UPDATECONFIG]\nFileCount=%d\nUPDATENETADDR=%s\n[FILENAME]\n" % (len(entries), base))
-        f.writelines("FileIndex%d=%s\n" % (i, n) for i, (n, _) in enumerate(entries))
-        f.write("[FILECHECKSUM]\n")
-        f.writelines("FileIndex%d=%s\n" % (i, s) for i, (_, s) in enumerate(entries))
+def publish(name, base, entries):
+    """A manifest served by nginx; returns its URL."""
+    installation.write_manifest(os.path.join(www, "bench-whole", name), base, entries)
     return "http://127.0.0.1:%s/bench-whole/%s" % (port, name)
 
 
@@ -68,20 +63,10 @@ def prepare():
             f.write(os.urandom(BIG))
     entry = [("big-200m.bin", md5(big))]
     urls = {
-        "raw": write_manifest("raw.ini", "http://127.0.0.1:%s/files/bench-whole/" % port, entry),
-        "slow": write_manifest("slow.ini", "http://127.0.0.1:%s/slow/bench-whole/" % port, entry),
+        "raw": publish("raw.ini", "http://127.0.0.1:%s/files/bench-whole/" % port, entry),
+        "slow": publish("slow.ini", "http://127.0.0.1:%s/slow/bench-whole/" % port, entry),
     }
-    random.seed(7)
-    names = []
-    for i in range(FILES):
-        name = "noop/d%02d/f%05d.bin" % (i % 100, i)
-        data = random.randbytes(random.randint(512, 16384))
-        path = os.path.join(inst, name)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write(data)
-        names.append((name, hashlib.md5(data).hexdigest()))
-    urls["noop"] = write_manifest("noop.ini", "http://127.0.0.1:%s/files/" % port, names)
+    urls["noop"] = publish("noop.ini", "http://127.0.0.1:%s/files/" % port, installation.make(inst, "noop"))
     return urls, entry[0][1]
 
 
