@@ -7,7 +7,8 @@
 #include "UpdateMessages.h"
 #include "UpdatePaths.h"
 
-CDownLoadSink::CDownLoadSink() : m_eState(StateIdle), m_nStored(0), m_nTotal(0), m_pManager(nullptr) {
+CDownLoadSink::CDownLoadSink()
+    : m_eState(StateIdle), m_nStored(0), m_nTotal(0), m_bDigesting(false), m_pManager(nullptr) {
   m_szName[0] = 0;
   m_szChecksum[0] = 0;
 }
@@ -78,6 +79,7 @@ bool CDownLoadSink::BeginFile(LPCWSTR base, LPCWSTR name, LPCWSTR checksum, bool
     return false;
   m_nStored = m_nTotal = 0;
   m_eState = StateStarted;
+  m_bDigesting = false;
   AfxFormatBuffer(m_szName, 260, L"%s", name);
   AfxFormatBuffer(m_szChecksum, 33, L"%s", IsChecksumText(checksum) ? checksum : L"");
 
@@ -141,6 +143,10 @@ bool CDownLoadSink::OnDownLoadBegin(bool resumed, uint64_t length, LPCWSTR /*eta
     }
     if (m_nTotal) m_nTotal += have;
     m_nStored += have;
+    // What is on disk already counts into the digest: read once, now that
+    // the server goes on from its end.
+    m_Digest.Init();
+    m_bDigesting = m_szChecksum[0] && m_Digest.AddFile(m_File.GetFilePath());
   } else {
     m_File.Abort();
     if (!OpenTempFile()) {
@@ -151,6 +157,8 @@ bool CDownLoadSink::OnDownLoadBegin(bool resumed, uint64_t length, LPCWSTR /*eta
       NotifyFailed();
       return false;
     }
+    m_Digest.Init();
+    m_bDigesting = m_szChecksum[0] != 0;
   }
   SendProgress(false);
   return true;
@@ -164,6 +172,7 @@ bool CDownLoadSink::OnDownLoadData(const BYTE* data, uint16_t length) {
     m_DownLoad.Reset();
     return OnDownLoadError(IDownLoadSink::ErrorRequest);
   }
+  if (m_bDigesting) m_Digest.Update(data, length);
   m_nStored += length;
   SendProgress(false);
   return true;
@@ -188,8 +197,9 @@ void CDownLoadSink::CompleteFile() {
   m_File.Abort();
   // Only the bytes the list names are ever moved into place.
   if (m_szChecksum[0]) {
-    CMD5Checksum md5;
-    if (!IsSameChecksum(md5.GetFileMD5(record->m_szSource), m_szChecksum)) {
+    const CString digest = m_bDigesting ? m_Digest.Finish() : CMD5Checksum().GetFileMD5(record->m_szSource);
+    m_bDigesting = false;
+    if (!IsSameChecksum(digest, m_szChecksum)) {
       delete record;
       m_eState = StateFailed;
       DiscardTempFile();

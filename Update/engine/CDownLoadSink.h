@@ -2,7 +2,9 @@
 // "<dir>\DownLoad" and tells the download manager's window about progress
 // (WM_PROGRESS) and the end of each attempt (WM_FILE_DONE). A finished file
 // is reported complete only when its MD5 is the checksum it was listed with;
-// otherwise it is deleted and the attempt counts as failed.
+// otherwise it is deleted and the attempt counts as failed. The digest grows
+// with the bytes as they are written (a resumed file's part on disk is read
+// once when the server takes the range), so no finished file is read again.
 #pragma once
 
 #include <winsock2.h>
@@ -11,6 +13,7 @@
 
 #include "CDownLoad.h"
 #include "CFile.h"
+#include "CMD5Checksum.h"
 #include "CWnd.h"
 #include "FileDoneRecord.h"
 #include "IDownLoadSink.h"
@@ -67,6 +70,8 @@ private:
   wchar_t m_szName[260];
   wchar_t m_szChecksum[33];
   CFile m_File;
+  CMD5Checksum m_Digest;
+  bool m_bDigesting;  // m_Digest holds every byte of m_File
   CDownLoad m_DownLoad;
   CWnd* m_pManager;
 };
