@@ -5,9 +5,9 @@
 // chunk. The connection can be opened through an HTTP CONNECT, SOCKS4 or
 // SOCKS5 proxy: set the proxy fields before Connect.
 //
-// A connection that brings no byte for the idle time-out (from its connect
-// or from the last request sent) is closed as a failure (reason 4), and so
-// is one still open at its deadline, when one is set.
+// A connection that moves no byte for the idle time-out (none received, none
+// of a request sent) is closed as a failure (reason 4), and so is one still
+// open at its deadline, when one is set.
 #pragma once
 
 #include <winsock2.h>
