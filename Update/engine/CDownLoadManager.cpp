@@ -69,13 +69,14 @@ LRESULT CDownLoadManager::OnProgress() {
 
 void CDownLoadManager::LoadFileList() {
   wchar_t list[kUpdatePathSize];
-  GetUpdateListReadPath(list);
+  m_List.clear();
+  m_Checksums.clear();
+  m_nTotal = 0;
+  if (!GetUpdateListReadPath(list)) return;
   const UINT count = GetPrivateProfileIntW(L"UPDATEFILELIST", L"UPDATEFILECOUNT", 0, list);
   CProfileSection section;
   section.Load(list, L"UPDATEFILELIST");
   const bool baseFits = FormatWhole(m_szBaseUrl, 260, L"%s", section.Get(L"FILENETADDRESS"));
-  m_List.clear();
-  m_Checksums.clear();
   // The count read bounds nothing by itself: the keys present do.
   for (UINT i : section.GetFileIndices(count)) {
     wchar_t key[32];

@@ -56,8 +56,7 @@ bool CDownLoadSink::GetHoldingPath(LPCWSTR name, wchar_t (&path)[260]) {
   GetSafeLastSegment(name, false, segment);
   if (!segment[0]) return false;
   wchar_t folder[kUpdatePathSize];
-  GetDownLoadFolder(folder);
-  return FormatWhole(path, 260, L"%s\\%s", folder, segment);
+  return GetDownLoadFolder(folder) && FormatWhole(path, 260, L"%s\\%s", folder, segment);
 }
 
 bool CDownLoadSink::GetDestinationPath(LPCWSTR name, wchar_t (&path)[260]) {

@@ -42,7 +42,7 @@ void CUpdateCheckSink::End(int result) {
 bool CUpdateCheckSink::OpenManifestFile(LPCWSTR path) {
   if (m_File.IsOpen()) return false;
   wchar_t folder[kUpdatePathSize];
-  AfxFormatBuffer(folder, kUpdatePathSize, L"%s\\Update", GetModuleDirectory());
+  if (!GetUpdateFolder(folder)) return false;
   wchar_t name[kUpdatePathSize];
   GetSafeLastSegment(path, true, name);
   if (!name[0]) return false;
@@ -150,9 +150,9 @@ void CUpdateCheckSink::StopComparison() {
 
 bool CUpdateCheckSink::CompareManifestFile(const CString& manifest, const std::atomic<bool>* pCancel) {
   wchar_t list[kUpdatePathSize];
-  GetUpdateListPath(list);
+  const bool listFits = GetUpdateListPath(list);
   // A list left from an earlier run is never read as this run's.
-  DeleteFileW(list);
+  if (listFits) DeleteFileW(list);
 
   const UINT count = GetPrivateProfileIntW(L"UPDATECONFIG", L"FileCount", 0, manifest);
   // Both sections are read once; looking each key up with its own profile
@@ -193,7 +193,7 @@ bool CUpdateCheckSink::CompareManifestFile(const CString& manifest, const std::a
     entries.append(line).push_back(0);
     ++listed;
   }
-  if (listed >= 1) {
+  if (listed >= 1 && listFits) {
     wchar_t line[64];
     AfxFormatBuffer(line, 64, L"UPDATEFILECOUNT=%d", listed);
     entries.append(line).push_back(0);
@@ -204,5 +204,5 @@ bool CUpdateCheckSink::CompareManifestFile(const CString& manifest, const std::a
     WritePrivateProfileSectionW(L"UPDATEFILELIST", entries.c_str(), list);
   }
   if (!manifest.IsEmpty()) DeleteFileW(manifest);
-  return listed >= 1;
+  return listed >= 1 && listFits;
 }

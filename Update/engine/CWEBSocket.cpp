@@ -354,6 +354,7 @@ void CWEBSocket::OnWritable() {
     }
     sent += static_cast<uint32_t>(n);
   }
+  if (sent > 0) m_dwLastActivity = GetTickCount();
   // Keep what is still unsent at the front of the queue for the next FD_WRITE.
   memmove(m_pPending.get(), m_pPending.get() + sent, m_nPendingLength - sent);
   m_nPendingLength -= sent;

@@ -6,9 +6,9 @@
 // SOCKS5 proxy: set the proxy fields before Connect. Without a proxy, a host
 // given by name is looked up without holding up the thread's messages.
 //
-// A connection that brings no byte for the idle time-out (from its connect
-// or from the last request sent) is closed as a failure (reason 4), and so
-// is one still open at its deadline, when one is set.
+// A connection that moves no byte for the idle time-out (none received, none
+// of a request sent) is closed as a failure (reason 4), and so is one still
+// open at its deadline, when one is set.
 #pragma once
 
 #include <winsock2.h>

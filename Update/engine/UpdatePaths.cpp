@@ -20,16 +20,20 @@ LPCWSTR GetModuleDirectory() {
   return directory;
 }
 
-void GetDownLoadFolder(wchar_t (&path)[kUpdatePathSize]) {
-  AfxFormatBuffer(path, kUpdatePathSize, L"%s\\DownLoad", GetModuleDirectory());
+bool GetDownLoadFolder(wchar_t (&path)[kUpdatePathSize]) {
+  return FormatWhole(path, kUpdatePathSize, L"%s\\DownLoad", GetModuleDirectory());
 }
 
-void GetUpdateListPath(wchar_t (&path)[kUpdatePathSize]) {
-  AfxFormatBuffer(path, kUpdatePathSize, L"%s\\Update\\Update.VQD", GetModuleDirectory());
+bool GetUpdateListPath(wchar_t (&path)[kUpdatePathSize]) {
+  return FormatWhole(path, kUpdatePathSize, L"%s\\Update\\Update.VQD", GetModuleDirectory());
 }
 
-void GetUpdateListReadPath(wchar_t (&path)[kUpdatePathSize]) {
-  AfxFormatBuffer(path, kUpdatePathSize, L"%s/Update/Update.VQD", GetModuleDirectory());
+bool GetUpdateListReadPath(wchar_t (&path)[kUpdatePathSize]) {
+  return FormatWhole(path, kUpdatePathSize, L"%s/Update/Update.VQD", GetModuleDirectory());
+}
+
+bool GetUpdateFolder(wchar_t (&path)[kUpdatePathSize]) {
+  return FormatWhole(path, kUpdatePathSize, L"%s\\Update", GetModuleDirectory());
 }
 
 bool FormatWhole(wchar_t* buf, size_t count, LPCWSTR format, ...) {

@@ -12,11 +12,15 @@
 LPCWSTR GetModuleDirectory();
 
 // "<dir>\DownLoad", the holding folder of downloads.
-void GetDownLoadFolder(wchar_t (&path)[kUpdatePathSize]);
+bool GetDownLoadFolder(wchar_t (&path)[kUpdatePathSize]);
 // "<dir>\Update\Update.VQD" written by the check; the manager reads it in the
 // "/" form, which names the same file.
-void GetUpdateListPath(wchar_t (&path)[kUpdatePathSize]);
-void GetUpdateListReadPath(wchar_t (&path)[kUpdatePathSize]);
+bool GetUpdateListPath(wchar_t (&path)[kUpdatePathSize]);
+bool GetUpdateListReadPath(wchar_t (&path)[kUpdatePathSize]);
+// "<dir>\Update", the folder of the manifest copy and the list.
+bool GetUpdateFolder(wchar_t (&path)[kUpdatePathSize]);
+// Each of the four is left empty, and false, when the module directory is
+// too long for it.
 
 // Formats into buf (count characters with the terminator) only when the
 // whole text fits; otherwise buf is left empty and the result is false. A
