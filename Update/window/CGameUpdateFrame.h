@@ -5,6 +5,11 @@
 // the downloads; it lives on the heap and deletes itself with its window. Its rounded,
 // translucent edge is a layered skin window lying over it. A close button in
 // the corner ends the program without starting the game.
+//
+// Its pictures and font are made once and kept. Progress notices come once
+// per socket read; the frame paints for them at most once per paint
+// interval, paints the last one within an interval of it, and paints the
+// finished run before it hands over to the game.
 #pragma once
 
 // The engine uses Winsock 2, which must come before windows.h.
