@@ -44,7 +44,8 @@ mkdir -p "$work"
 cleanup() {
   bash tests/support/peers/peers.sh stop "$peers" >/dev/null 2>&1
   wine_env_stop
-  rm -rf "$peers/www/files/bench-200m.bin" "$work/md5-500m.bin" "$bindir/inst" "$work/Bench.ini" "$work/whole"
+  rm -rf "$peers/www/files/bench-200m.bin" "$work/md5-500m.bin" "$bindir/inst" "$work/Bench.ini" "$work/whole" \
+    "$peers/www/files/bench-whole" "$peers/www/bench-whole"
 }
 trap cleanup EXIT
 
