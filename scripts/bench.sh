@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
-# Benchmarks of the update engine against reference tools, measured in the
-# same run on the same data, printed as times and ratios (engine / reference;
-# below 1 means the engine is faster):
+# Benchmarks of the updater against reference tools, measured in the same run
+# on the same data, printed as times and ratios (below 1 means the updater is
+# faster):
+#   whole program: Update.exe started with a real manifest against nginx until
+#      the game program has started, against a plain Win32 floor program doing
+#      the same work (blocking 64 KB reads, CryptoAPI MD5) and curl / md5sum:
+#      one 200 MB file at limit_rate 50m and on raw loopback, and a no-op check
+#      of an up-to-date 10,000-file installation (bench/update/whole_program.py)
+#   engine only:
 #   1. a 200 MB download from nginx on loopback against curl, raw and with
 #      nginx limit_rate 50m
 #   2. GetFileMD5 of a 500 MB file against md5sum
 #   3. CompareManifest over an up-to-date 10,000-file installation: files per
 #      second, and against md5sum over the same files
-# Usage: bash scripts/bench.sh   (BENCH_BUILD_DIR=dir picks another win32 build)
+# Usage: bash scripts/bench.sh [whole|engine]   (both by default; BENCH_ROUNDS=n
+# rounds of the whole-program cases, 3 by default; BENCH_BUILD_DIR=dir picks
+# another win32 build)
 set -uo pipefail
+part=${1:-all}
+case $part in all|whole|engine) ;; *) echo "usage: bench.sh [whole|engine]" >&2; exit 2 ;; esac
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
@@ -22,7 +32,7 @@ if [ ! -f "$build/build.ninja" ]; then
       -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
   fi
 fi
-cmake --build "$build" --target update_bench || { echo "bench: build failed" >&2; exit 1; }
+cmake --build "$build" --target update_bench Update update_window_game update_floor || { echo "bench: build failed" >&2; exit 1; }
 
 . scripts/lib/wine-env.sh
 work="$build/bench-update"
@@ -34,7 +44,8 @@ mkdir -p "$work"
 cleanup() {
   bash tests/support/peers/peers.sh stop "$peers" >/dev/null 2>&1
   wine_env_stop
-  rm -rf "$peers/www/files/bench-200m.bin" "$work/md5-500m.bin" "$bindir/inst" "$work/Bench.ini"
+  rm -rf "$peers/www/files/bench-200m.bin" "$work/md5-500m.bin" "$bindir/inst" "$work/Bench.ini" "$work/whole" \
+    "$peers/www/files/bench-whole" "$peers/www/bench-whole"
 }
 trap cleanup EXIT
 
@@ -45,9 +56,16 @@ field() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p"; }
 
 bash tests/support/peers/peers.sh start "$peers" >/dev/null || exit 1
 port=$(sed -n 's/^nginx=//p' "$peers/peers.ini")
+wine_env_start "$build" >/dev/null || exit 1
+
+if [ "$part" != engine ]; then
+  python3 bench/update/whole_program.py "$build/bin" "$build/bin/bench/update_floor" "$peers" "$port" \
+    "$work/whole" "${BENCH_ROUNDS:-3}" || exit 1
+fi
+[ "$part" = whole ] && exit 0
+
 head -c 200M /dev/urandom >"$peers/www/files/bench-200m.bin"
 size=$(stat -c %s "$peers/www/files/bench-200m.bin")
-wine_env_start "$build" >/dev/null || exit 1
 # The engine as on the target systems: ANSI code page 936.
 engine() { LC_ALL=zh_CN.UTF-8 wine "$exe" "$@" 2>/dev/null | tr -d '\r'; }
 
@@ -82,25 +100,7 @@ echo "  engine $(calc "$engine") s ($(calc "500 / $engine") MB/s), md5sum $(calc
      "ratio $(calc "$engine / ($t1 - $t0)")"
 
 echo "== CompareManifest over an up-to-date installation of 10,000 files"
-python3 - "$bindir" "$work/Bench.ini" <<'PY'
-import hashlib, os, random, sys
-bindir, manifest = sys.argv[1], sys.argv[2]
-random.seed(7)
-names, sums = [], []
-for i in range(10000):
-    name = "inst/d%02d/f%05d.bin" % (i % 100, i)
-    data = random.randbytes(random.randint(512, 16384))
-    path = os.path.join(bindir, name)
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as f:
-        f.write(data)
-    names.append(name); sums.append(hashlib.md5(data).hexdigest())
-with open(manifest, "w", newline="\r\n") as f:
-    f.write("[UPDATECONFIG]\nFileCount=%d\nUPDATENETADDR=http://127.0.0.1/\n[FILENAME]\n" % len(names))
-    f.writelines("FileIndex%d=%s\n" % (i, n) for i, n in enumerate(names))
-    f.write("[FILECHECKSUM]\n")
-    f.writelines("FileIndex%d=%s\n" % (i, s) for i, s in enumerate(sums))
-PY
+python3 bench/update/installation.py "$bindir" inst "$work/Bench.ini" || exit 1
 t0=$(now); (cd "$bindir" && find inst -type f -print0 | xargs -0 md5sum >/dev/null); t1=$(now)
 out=$(engine compare "$(winpath "$work/Bench.ini")")
 [ "$(echo "$out" | field differs)" = 0 ] || { echo "bench: the installation did not compare equal: $out" >&2; exit 1; }

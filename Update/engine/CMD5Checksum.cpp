@@ -6,7 +6,8 @@
 
 namespace {
 
-const UINT kReadChunk = 1024;
+// Large reads: a file system call costs far more than hashing a few bytes.
+const UINT kReadChunk = 64 * 1024;
 
 inline uint32_t RotateLeft(uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
 
@@ -165,32 +166,38 @@ CString CMD5Checksum::Render(const BYTE digest[16]) {
   return CString(text);
 }
 
-CString CMD5Checksum::GetDataMD5(const BYTE* data, size_t length) {
-  Init();
-  Update(data, length);
+CString CMD5Checksum::Finish() {
   BYTE digest[16];
   Final(digest);
   return Render(digest);
 }
 
-CString CMD5Checksum::GetFileMD5(LPCWSTR path) {
+CString CMD5Checksum::GetDataMD5(const BYTE* data, size_t length) {
+  Init();
+  Update(data, length);
+  return Finish();
+}
+
+bool CMD5Checksum::AddFile(LPCWSTR path) {
   CFile file;
-  if (!file.Open(path, CFile::modeRead | CFile::shareDenyRead)) return CString();
+  if (!file.Open(path, CFile::modeRead | CFile::shareDenyRead)) return false;
   try {
-    Init();
     BYTE chunk[kReadChunk];
     for (;;) {
       const UINT got = file.Read(chunk, kReadChunk);
       if (got == 0) break;
       Update(chunk, got);
     }
-    BYTE digest[16];
-    Final(digest);
     file.Close();
-    return Render(digest);
+    return true;
   } catch (CException* e) {
     e->Delete();
     file.Abort();
-    return CString();
+    return false;
   }
+}
+
+CString CMD5Checksum::GetFileMD5(LPCWSTR path) {
+  Init();
+  return AddFile(path) ? Finish() : CString();
 }

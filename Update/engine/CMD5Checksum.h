@@ -19,9 +19,16 @@ public:
   // The digest of a byte run, same rendering (used for data already in memory).
   CString GetDataMD5(const BYTE* data, size_t length);
 
-protected:
+  // A digest built as the bytes come: Init, then Update and AddFile in
+  // order, then Finish (its text, same rendering).
   void Init();
   void Update(const BYTE* data, size_t length);
+  // Feeds the whole file in; false (the digest then of no use) when it
+  // cannot be opened or read.
+  bool AddFile(LPCWSTR path);
+  CString Finish();
+
+protected:
   void Final(BYTE digest[16]);
   static CString Render(const BYTE digest[16]);
 

@@ -1,7 +1,10 @@
 #include "CProfileSection.h"
 
+#include "ManifestEntry.h"
+
 #include <wctype.h>
 
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -53,4 +56,14 @@ bool CProfileSection::Load(LPCWSTR file, LPCWSTR section) {
 LPCWSTR CProfileSection::Get(LPCWSTR key) const {
   const auto it = m_Values.find(Fold(key, wcslen(key)));
   return it == m_Values.end() ? L"" : it->second.c_str();
+}
+
+std::vector<UINT> CProfileSection::GetFileIndices(UINT count) const {
+  std::vector<UINT> indices;
+  for (const auto& value : m_Values) {
+    unsigned index = 0;
+    if (ParseFileIndexKey(value.first.c_str(), value.first.size(), index) && index < count) indices.push_back(index);
+  }
+  std::sort(indices.begin(), indices.end());
+  return indices;
 }

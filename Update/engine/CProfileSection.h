@@ -11,6 +11,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class CProfileSection {
 public:
@@ -18,6 +19,10 @@ public:
   bool Load(LPCWSTR file, LPCWSTR section);
   // The value, or "" when the key is not there.
   LPCWSTR Get(LPCWSTR key) const;
+  // The indices n below count of the keys "FileIndex<n>" present, in
+  // ascending order: what a walk over "FileIndex%d" for 0 ... count - 1
+  // would find, bounded by the keys there are.
+  std::vector<UINT> GetFileIndices(UINT count) const;
   size_t GetCount() const { return m_Values.size(); }
 
 private:

@@ -1,14 +1,25 @@
 #include "CUpdateCheckSink.h"
 
+#include <string>
+#include <system_error>
+
 #include "CMD5Checksum.h"
 #include "CProfileSection.h"
 #include "CString.h"
+#include "UpdateMessages.h"
 #include "UpdatePaths.h"
 
+namespace {
+const UINT kSinkWindowId = 101;
+}  // namespace
+
 CUpdateCheckSink::CUpdateCheckSink()
-    : m_eState(StateIdle), m_nReceived(0), m_nExpected(0), m_pOwner(nullptr) {}
+    : m_eState(StateIdle), m_nReceived(0), m_nExpected(0), m_pOwner(nullptr), m_bCancel(false) {
+  m_DownLoad.SetTimeLimit(kTimeLimit);
+}
 
 CUpdateCheckSink::~CUpdateCheckSink() {
+  StopComparison();
   m_DownLoad.Reset();
   m_File.Abort();
 }
@@ -31,17 +42,21 @@ void CUpdateCheckSink::End(int result) {
 bool CUpdateCheckSink::OpenManifestFile(LPCWSTR path) {
   if (m_File.IsOpen()) return false;
   wchar_t folder[kUpdatePathSize];
-  AfxFormatBuffer(folder, kUpdatePathSize, L"%s\\Update", GetModuleDirectory());
+  if (!GetUpdateFolder(folder)) return false;
   wchar_t name[kUpdatePathSize];
   GetSafeLastSegment(path, true, name);
   if (!name[0]) return false;
+  // A manifest named like the update list gets a copy of another name: the
+  // comparison reads the one while it writes the other.
+  const bool clash = _wcsicmp(name, L"Update") == 0;
   wchar_t file[kUpdatePathSize];
-  AfxFormatBuffer(file, kUpdatePathSize, L"%s\\%s.VQD", folder, name);
+  if (!FormatWhole(file, kUpdatePathSize, clash ? L"%s\\%s.manifest.VQD" : L"%s\\%s.VQD", folder, name))
+    return false;
   CreateDirectoryW(folder, nullptr);
   return m_File.Open(file, CFile::modeCreate | CFile::modeWrite) != FALSE;
 }
 
-bool CUpdateCheckSink::OnDownLoadBegin(bool /*resumed*/, uint32_t length, LPCWSTR /*etag*/, LPCWSTR path) {
+bool CUpdateCheckSink::OnDownLoadBegin(bool /*resumed*/, uint64_t length, LPCWSTR /*etag*/, LPCWSTR path) {
   m_nExpected = length;
   if (OpenManifestFile(path)) return true;
   m_DownLoad.Reset();
@@ -70,7 +85,7 @@ bool CUpdateCheckSink::OnDownLoadStatus(uint32_t kind) {
     m_eState = StateReceiving;
   } else if (kind == 2) {
     m_eState = StateComplete;
-    if (m_pOwner) End(CompareManifest() ? 2 : 1);
+    if (m_pOwner) StartComparison();
   }
   return true;
 }
@@ -82,13 +97,62 @@ bool CUpdateCheckSink::OnDownLoadError(uint32_t /*code*/) {
   return true;
 }
 
-bool CUpdateCheckSink::CompareManifest() {
-  wchar_t manifest[kUpdatePathSize];
-  AfxFormatBuffer(manifest, kUpdatePathSize, L"%s", static_cast<LPCWSTR>(m_File.GetFilePath()));
+LRESULT CUpdateCheckSink::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMPARE_DONE:
+      OnCompareDone(wParam != 0);
+      return 0;
+    default:
+      return CWnd::WindowProc(message, wParam, lParam);
+  }
+}
+
+CString CUpdateCheckSink::TakeManifest() {
+  const CString manifest = m_File.GetFilePath();
   m_File.Abort();
-  wchar_t list[kUpdatePathSize];
-  GetUpdateListPath(list);
   m_eState = StateCompared;
+  return manifest;
+}
+
+bool CUpdateCheckSink::CompareManifest() {
+  return CompareManifestFile(TakeManifest(), nullptr);
+}
+
+void CUpdateCheckSink::StartComparison() {
+  StopComparison();
+  const CString manifest = TakeManifest();
+  if (m_hWnd || CreateEx(0, AfxRegisterWndClass(0), L"", WS_CHILD, CRect(0, 0, 0, 0), CWnd::GetDesktopWindow(),
+                         kSinkWindowId)) {
+    m_bCancel = false;
+    const HWND target = m_hWnd;
+    try {
+      m_Comparison = std::thread([this, manifest, target] {
+        const bool differs = CompareManifestFile(manifest, &m_bCancel);
+        ::PostMessageW(target, WM_COMPARE_DONE, differs ? 1 : 0, 0);
+      });
+      return;
+    } catch (const std::system_error&) {
+      // No thread to be had: the comparison runs here.
+    }
+  }
+  End(CompareManifestFile(manifest, nullptr) ? 2 : 1);
+}
+
+void CUpdateCheckSink::OnCompareDone(bool differs) {
+  if (m_Comparison.joinable()) m_Comparison.join();
+  End(differs ? 2 : 1);
+}
+
+void CUpdateCheckSink::StopComparison() {
+  m_bCancel = true;
+  if (m_Comparison.joinable()) m_Comparison.join();
+}
+
+bool CUpdateCheckSink::CompareManifestFile(const CString& manifest, const std::atomic<bool>* pCancel) {
+  wchar_t list[kUpdatePathSize];
+  const bool listFits = GetUpdateListPath(list);
+  // A list left from an earlier run is never read as this run's.
+  if (listFits) DeleteFileW(list);
 
   const UINT count = GetPrivateProfileIntW(L"UPDATECONFIG", L"FileCount", 0, manifest);
   // Both sections are read once; looking each key up with its own profile
@@ -98,33 +162,47 @@ bool CUpdateCheckSink::CompareManifest() {
     names.Load(manifest, L"FILENAME");
     checksums.Load(manifest, L"FILECHECKSUM");
   }
+  // The list is written in one go: "FileIndex<k>" and "FileCheckSum<k>"
+  // for each file to fetch, then the count and the base URL.
+  std::wstring entries;
   CMD5Checksum checksum;
   int listed = 0;
-  for (UINT j = 0; j < count; ++j) {
+  // FileCount bounds nothing by itself: the names present do.
+  for (UINT j : names.GetFileIndices(count)) {
+    if (pCancel != nullptr && pCancel->load()) {
+      // Given up: no list at all rather than a part of one.
+      listed = 0;
+      break;
+    }
     wchar_t key[32];
     AfxFormatBuffer(key, 32, L"FileIndex%d", static_cast<int>(j));
-    wchar_t name[kUpdatePathSize];
-    wchar_t expected[64];
-    AfxFormatBuffer(name, kUpdatePathSize, L"%s", names.Get(key));
-    AfxFormatBuffer(expected, 64, L"%s", checksums.Get(key));
-    // A name that would reach outside the installation is never fetched.
-    if (!IsSafeRelativeName(name)) continue;
+    const LPCWSTR name = names.Get(key);
+    const LPCWSTR expected = checksums.Get(key);
+    // A name that would reach outside the installation, or is too long for
+    // its paths, is never fetched; nor is a file whose checksum is not MD5
+    // text (it could never be verified).
     wchar_t local[kUpdatePathSize];
-    AfxFormatBuffer(local, kUpdatePathSize, L"%s/%s", GetModuleDirectory(), name);
-    if (checksum.GetFileMD5(local) == expected) continue;
-    wchar_t listKey[32];
-    AfxFormatBuffer(listKey, 32, L"FileIndex%d", listed);
-    WritePrivateProfileStringW(L"UPDATEFILELIST", listKey, name, list);
+    if (!IsSafeRelativeName(name) || !IsChecksumText(expected) ||
+        !FormatWhole(local, kUpdatePathSize, L"%s/%s", GetModuleDirectory(), name))
+      continue;
+    if (IsSameChecksum(checksum.GetFileMD5(local), expected)) continue;
+    wchar_t line[kUpdatePathSize + 64];
+    AfxFormatBuffer(line, kUpdatePathSize + 64, L"FileIndex%d=%s", listed, name);
+    entries.append(line).push_back(0);
+    AfxFormatBuffer(line, kUpdatePathSize + 64, L"FileCheckSum%d=%s", listed, expected);
+    entries.append(line).push_back(0);
     ++listed;
   }
-  if (listed >= 1) {
-    wchar_t number[16];
-    AfxFormatBuffer(number, 16, L"%d", listed);
-    WritePrivateProfileStringW(L"UPDATEFILELIST", L"UPDATEFILECOUNT", number, list);
-    wchar_t base[kUpdatePathSize];
-    GetPrivateProfileStringW(L"UPDATECONFIG", L"UPDATENETADDR", L"", base, kUpdatePathSize, manifest);
-    WritePrivateProfileStringW(L"UPDATEFILELIST", L"FILENETADDRESS", base, list);
+  if (listed >= 1 && listFits) {
+    wchar_t line[64];
+    AfxFormatBuffer(line, 64, L"UPDATEFILECOUNT=%d", listed);
+    entries.append(line).push_back(0);
+    CProfileSection config;
+    config.Load(manifest, L"UPDATECONFIG");
+    entries.append(L"FILENETADDRESS=").append(config.Get(L"UPDATENETADDR")).push_back(0);
+    entries.push_back(0);
+    WritePrivateProfileSectionW(L"UPDATEFILELIST", entries.c_str(), list);
   }
-  if (manifest[0]) DeleteFileW(manifest);
-  return listed >= 1;
+  if (!manifest.IsEmpty()) DeleteFileW(manifest);
+  return listed >= 1 && listFits;
 }

@@ -1,11 +1,18 @@
 // CUpdateCheckSink: receives the server manifest into its local copy
 // "<dir>\Update\<name>.VQD" and compares it with the installation, writing
-// the names that differ into the local update list.
+// the names that differ, with their checksums, into the local update list.
+// The whole fetch is bounded in time; one that does not end in time fails
+// like any other. The comparison of a fetched manifest hashes the files on a
+// thread of its own, so the window of the check keeps running; its end comes
+// back through the sink's hidden window.
 #pragma once
 
 #include <winsock2.h>
 #include <windows.h>
 #include <stdint.h>
+
+#include <atomic>
+#include <thread>
 
 #include "CDownLoad.h"
 #include "CFile.h"
@@ -24,6 +31,8 @@ public:
     StateCompared = 5
   };
 
+  static const UINT kTimeLimit = 60000;  // ms for the whole manifest fetch
+
   CUpdateCheckSink();
   ~CUpdateCheckSink() override;
 
@@ -32,12 +41,13 @@ public:
   void SetOwner(IUpdateCheckOwner* pOwner) { m_pOwner = pOwner; }
 
   bool OpenManifestFile(LPCWSTR path);
-  // True when at least one listed file must be fetched.
+  // True when at least one listed file must be fetched. Hashes on the
+  // calling thread.
   bool CompareManifest();
 
   BYTE GetState() const { return m_eState; }
-  uint32_t GetReceived() const { return m_nReceived; }
-  uint32_t GetExpected() const { return m_nExpected; }
+  uint64_t GetReceived() const { return m_nReceived; }
+  uint64_t GetExpected() const { return m_nExpected; }
   CDownLoad& GetDownLoad() { return m_DownLoad; }
 
   // IUnknownBase
@@ -47,15 +57,32 @@ public:
   bool OnDownLoadError(uint32_t code) override;
   bool OnDownLoadStatus(uint32_t kind) override;
   bool OnDownLoadData(const BYTE* data, uint16_t length) override;
-  bool OnDownLoadBegin(bool resumed, uint32_t length, LPCWSTR etag, LPCWSTR path) override;
+  bool OnDownLoadBegin(bool resumed, uint64_t length, LPCWSTR etag, LPCWSTR path) override;
+
+protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
   void End(int result);
+  // The manifest copy's path, the copy closed and the comparison begun.
+  CString TakeManifest();
+  // Compares manifest with the installation and writes the update list;
+  // gives up, writing nothing, once *pCancel is set. Touches no member, so
+  // it may run on any thread.
+  static bool CompareManifestFile(const CString& manifest, const std::atomic<bool>* pCancel);
+  // Compares on a thread of its own and ends the check when it is done;
+  // compares at once when no thread or window can be had.
+  void StartComparison();
+  void OnCompareDone(bool differs);
+  // Gives up a comparison under way and waits for its thread.
+  void StopComparison();
 
   BYTE m_eState;
-  uint32_t m_nReceived;
-  uint32_t m_nExpected;
+  uint64_t m_nReceived;
+  uint64_t m_nExpected;
   CFile m_File;
   CDownLoad m_DownLoad;
   IUpdateCheckOwner* m_pOwner;
+  std::thread m_Comparison;
+  std::atomic<bool> m_bCancel;
 };

@@ -10,8 +10,9 @@ public:
   virtual void SetCurrentFile(LPCWSTR name) = 0;
   // Every file is in place: close the window and start the game.
   virtual void RunGame() = 0;
-  // The window repainted on progress; may be null.
-  virtual HWND GetRedrawTarget() = 0;
+  // The current file grew (one notice per socket read). The window shows it
+  // at its own pace and must not repaint for each notice.
+  virtual void OnProgress() = 0;
   // The manager gave up on name after its last retry; the window shows it
   // and lets the user close.
   virtual void OnDownLoadFailed(LPCWSTR name) = 0;

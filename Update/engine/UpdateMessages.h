@@ -9,3 +9,13 @@
 #define WM_SOCKET_NOTIFY (WM_USER + 100)
 #define WM_FILE_DONE (WM_USER + 100)
 #define WM_PROGRESS (WM_USER + 101)
+// The manifest comparison ended (posted from its thread to the check sink;
+// wParam: 1 when files must be fetched).
+#define WM_COMPARE_DONE (WM_USER + 102)
+// A socket's host name lookup ended (posted from the lookup's thread to the
+// socket's hidden window; wParam: the lookup's number, lParam: the IPv4
+// address, INADDR_NONE when the name was not found).
+#define WM_SOCKET_RESOLVED (WM_USER + 103)
+// A socket's host name lookup ended (WSAAsyncGetHostByName, to the socket's
+// hidden window).
+#define WM_SOCKET_RESOLVED (WM_USER + 103)

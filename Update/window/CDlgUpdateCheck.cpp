@@ -4,9 +4,7 @@
 
 #include "AfxResource.h"
 #include "CException.h"
-#include "COffscreenCanvas.h"
-#include "CPngImage.h"
-#include "CUpdateTextFont.h"
+#include "UpdateBackBuffer.h"
 #include "UpdateCommandLine.h"
 #include "UpdateKeys.h"
 
@@ -19,7 +17,7 @@ const RECT kStatusBox = {95, 16, 279, 34};
 
 }  // namespace
 
-CDlgUpdateCheck::CDlgUpdateCheck(CWnd* pParent) : m_nCounter(0) {
+CDlgUpdateCheck::CDlgUpdateCheck(CWnd* pParent) : m_nCounter(0), m_Art(L"STATUS_IMAGE") {
   // A pop-up without controls, topmost, centred, with a system menu (so the
   // system close command reaches it); the picture gives its final size.
   CDialogTemplate dialog(WS_POPUP | WS_SYSMENU | DS_CENTER, 0, 0, 265, 86, nullptr, WS_EX_TOPMOST);
@@ -40,8 +38,8 @@ BOOL CDlgUpdateCheck::OnInitDialog() {
   SetWindowText(L"Velkor游戏中心");
   SetTimer(kAnimationTimer, kAnimationPeriod);
 
-  CPngImage picture;
-  picture.LoadFromResource(AfxGetResourceHandle(), L"STATUS_IMAGE");
+  m_Art.Load(AfxGetResourceHandle());
+  const CPngImage& picture = m_Art.GetBackground();
   SetWindowPos(nullptr, 0, 0, picture.GetWidth(), picture.GetHeight(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
   CenterWindow();
 
@@ -124,31 +122,25 @@ void CDlgUpdateCheck::Redraw() {
 BOOL CDlgUpdateCheck::OnEraseBkgnd(HDC dc) {
   RECT client;
   GetClientRect(&client);
-  COffscreenCanvas canvas(client.right - client.left, client.bottom - client.top);
-  DrawCheck(canvas.GetDC(), canvas.GetWidth(), canvas.GetHeight());
-  canvas.CopyTo(dc);
+  CMemDC& buffer = PrepareBackBuffer(m_Buffer, client.right - client.left, client.bottom - client.top);
+  DrawCheck(buffer, buffer.GetWidth(), buffer.GetHeight());
+  buffer.CopyTo(dc);
   return TRUE;
 }
 
 void CDlgUpdateCheck::DrawCheck(HDC dc, int width, int height) {
-  HMODULE module = AfxGetResourceHandle();
+  m_Art.Load(AfxGetResourceHandle());
   SetBkMode(dc, TRANSPARENT);
-  CPngImage picture;
-  picture.LoadFromResource(module, L"STATUS_IMAGE");
-  picture.DrawPart(dc, 0, 0, width, height, 0, 0);
+  m_Art.GetBackground().DrawPart(dc, 0, 0, width, height, 0, 0);
 
-  CPngImage line, point;
-  line.LoadFromResource(module, L"PROGRESS_LINE");
-  point.LoadFromResource(module, L"PROGRESS_POINT");
-  int length = line.GetWidth();
-  int track = line.GetHeight() / 2;
+  int length = m_Art.GetLength();
   int barX = (width - length) / 2;
   int fill = length * m_nCounter / 100;
-  line.DrawPart(dc, barX, kBarY, length, track, 0, 0);
-  line.DrawPart(dc, barX, kBarY, fill, track, 0, track);
-  point.Draw(dc, barX + fill - point.GetWidth() / 2, (track - point.GetHeight()) / 2 + kBarY);
+  m_Art.DrawTrack(dc, barX, kBarY);
+  m_Art.DrawFill(dc, barX, kBarY, fill);
+  m_Art.DrawKnob(dc, barX, fill, (m_Art.GetTrackHeight() - m_Art.GetKnobHeight()) / 2 + kBarY);
 
-  CUpdateTextFont font(dc);
+  CUpdateTextFont::CSelection font = m_Font.Select(dc);
   RECT box = kStatusBox;
   DrawTextW(dc, m_strStatus, -1, &box, DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
 }

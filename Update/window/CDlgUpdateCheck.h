@@ -2,7 +2,8 @@
 // progress sweep, shown while the server manifest is fetched and compared.
 // Its sink ends it: 1 = start the game at once, 2 = open the update frame.
 // The system close command ends it with 2 as well. Like the frame it has a
-// layered skin for its translucent edge.
+// layered skin for its translucent edge. Its pictures and font are made once
+// and kept: the sweep repaints every 20 ms.
 #pragma once
 
 // The engine uses Winsock 2, which must come before windows.h.
@@ -12,9 +13,12 @@
 #include <memory>
 
 #include "CDialog.h"
+#include "CMemDC.h"
 #include "CSkinLayered.h"
+#include "CUpdateArt.h"
 #include "CString.h"
 #include "CUpdateCheckSink.h"
+#include "CUpdateTextFont.h"
 #include "IUpdateCheckOwner.h"
 
 class CDlgUpdateCheck : public CDialog, public IUpdateCheckOwner {
@@ -58,4 +62,8 @@ private:
   CString m_strUrl;
   CSkinLayered m_Skin;
   std::unique_ptr<CUpdateCheckSink> m_pSink;
+
+  CUpdateArt m_Art;
+  CUpdateTextFont m_Font;
+  CMemDC m_Buffer;  // the back buffer, kept between paintings
 };

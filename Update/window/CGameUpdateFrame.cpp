@@ -4,10 +4,8 @@
 #include <windowsx.h>
 
 #include "AfxResource.h"
-#include "COffscreenCanvas.h"
-#include "CPngImage.h"
-#include "CUpdateTextFont.h"
 #include "CWinApp.h"
+#include "UpdateBackBuffer.h"
 #include "UpdateCommandLine.h"
 #include "UpdateKeys.h"
 
@@ -30,7 +28,13 @@ void DrawLine(HDC dc, int x, int y, const wchar_t* text) {
 
 }  // namespace
 
-CGameUpdateFrame::CGameUpdateFrame() {
+CGameUpdateFrame::CGameUpdateFrame()
+    : m_Art(L"UPDATE_FRAME_BACK"),
+      m_bProgressDirty(false),
+      m_bPaintTimer(false),
+      m_dwLastPaint(0),
+      m_nPaints(0),
+      m_Painted() {
   m_szFileName[0] = 0;
 }
 
@@ -70,6 +74,9 @@ LRESULT CGameUpdateFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
       Default();
       OnMouseLeave();
       return 0;
+    case WM_TIMER:
+      OnTimer(static_cast<UINT_PTR>(wParam));
+      return 0;
     case WM_COMMAND:
       return OnCommandMessage(wParam, lParam);
     default:
@@ -94,14 +101,12 @@ int CGameUpdateFrame::OnCreate(LPCREATESTRUCTW) {
   CString url;
   SplitUpdateCommandLine(GetUpdateCommandLine(), m_strGamePath, url);
 
-  HMODULE module = AfxGetResourceHandle();
-  CPngImage back;
-  back.LoadFromResource(module, L"UPDATE_FRAME_BACK");
-  int w = back.GetWidth();
-  int h = back.GetHeight();
+  m_Art.Load(AfxGetResourceHandle());
+  int w = m_Art.GetBackground().GetWidth();
+  int h = m_Art.GetBackground().GetHeight();
 
   m_btClose.Setup(m_hWnd, kCloseCommand, w - 30, 8);
-  m_btClose.LoadImage(module, L"BT_CLOSE");
+  m_btClose.LoadImage(AfxGetResourceHandle(), L"BT_CLOSE");
 
   RECT work = {};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -134,19 +139,52 @@ void CGameUpdateFrame::UpdateShape(int cx, int cy) {
   RECT hole = {kEdge, kEdge, cx - kEdge, cy - kEdge};
   SetWindowRgn(CreateRoundRectRgn(kEdge, kEdge, cx - kEdge + 1, cy - kEdge + 1, kEdge, kEdge), TRUE);
   if (m_Skin.GetSafeHwnd() != nullptr) {
-    COffscreenCanvas canvas(cx, cy);
-    DrawFrame(canvas.GetDC(), cx, cy);
-    m_Skin.UpdateSkin(canvas.GetDC(), 255, hole, SIZE{kEdge, kEdge}, FALSE);
+    CMemDC& buffer = PrepareBackBuffer(m_Buffer, cx, cy);
+    DrawFrame(buffer, cx, cy);
+    m_Skin.UpdateSkin(buffer, 255, hole, SIZE{kEdge, kEdge}, FALSE);
   }
 }
 
 BOOL CGameUpdateFrame::OnEraseBkgnd(HDC dc) {
   RECT client;
   GetClientRect(&client);
-  COffscreenCanvas canvas(client.right - client.left, client.bottom - client.top);
-  DrawFrame(canvas.GetDC(), canvas.GetWidth(), canvas.GetHeight());
-  canvas.CopyTo(dc);
+  CMemDC& buffer = PrepareBackBuffer(m_Buffer, client.right - client.left, client.bottom - client.top);
+  m_bProgressDirty = false;
+  m_dwLastPaint = GetTickCount();
+  DrawFrame(buffer, buffer.GetWidth(), buffer.GetHeight());
+  buffer.CopyTo(dc);
   return TRUE;
+}
+
+void CGameUpdateFrame::OnProgress() {
+  m_bProgressDirty = true;
+  if (m_hWnd == nullptr) {
+    return;
+  }
+  if (GetTickCount() - m_dwLastPaint >= kPaintInterval) {
+    RepaintNow();
+  } else if (!m_bPaintTimer) {
+    // Notices keep the message queue busy while data flows, and then they
+    // bring the next painting themselves; the timer paints the last one.
+    m_bPaintTimer = SetTimer(kPaintTimer, kPaintInterval) != 0;
+  }
+}
+
+void CGameUpdateFrame::OnTimer(UINT_PTR nIDEvent) {
+  if (nIDEvent != kPaintTimer) {
+    Default();
+    return;
+  }
+  KillTimer(kPaintTimer);
+  m_bPaintTimer = false;
+  if (m_bProgressDirty) {
+    RepaintNow();
+  }
+}
+
+void CGameUpdateFrame::RepaintNow() {
+  m_bProgressDirty = false;
+  RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
 }
 
 bool CGameUpdateFrame::ReadProgress(CUpdateProgress& progress) const {
@@ -163,47 +201,45 @@ bool CGameUpdateFrame::ReadProgress(CUpdateProgress& progress) const {
 }
 
 void CGameUpdateFrame::DrawFrame(HDC dc, int width, int) {
-  HMODULE module = AfxGetResourceHandle();
+  ++m_nPaints;
+  m_Art.Load(AfxGetResourceHandle());
   SetBkMode(dc, TRANSPARENT);
-  CPngImage back;
-  back.LoadFromResource(module, L"UPDATE_FRAME_BACK");
-  back.Draw(dc, 0, 0);
+  m_Art.GetBackground().Draw(dc, 0, 0);
 
-  CPngImage line, point;
-  line.LoadFromResource(module, L"PROGRESS_LINE");
-  point.LoadFromResource(module, L"PROGRESS_POINT");
-  int length = line.GetWidth();
-  int track = line.GetHeight() / 2;
-  int knob = point.GetWidth();
+  int length = m_Art.GetLength();
   int barX = (width - length) / 2;
-
-  line.DrawPart(dc, barX, kOverallBarY, length, track, 0, 0);
-  line.DrawPart(dc, barX, kFileBarY, length, track, 0, 0);
+  m_Art.DrawTrack(dc, barX, kOverallBarY);
+  m_Art.DrawTrack(dc, barX, kFileBarY);
 
   CUpdateProgress progress = {};
-  if (ReadProgress(progress)) {
+  bool hasProgress = ReadProgress(progress);
+  m_Painted = hasProgress ? progress : CUpdateProgress{};
+  if (hasProgress) {
     int n = progress.nTotal;
     int k = progress.nDone;
     int shown = k + 1 < n ? k + 1 : n;
     int overall = n != 0 ? static_cast<int>(static_cast<double>(k) / n * length) : 0;
-    int file = progress.nSize != 0 ? static_cast<int>(static_cast<double>(progress.nStored) / progress.nSize * length)
-                                   : 0;
+    // Failed tries count as notices too, and a file's size may be unknown:
+    // the bars stop at the end of their track.
+    double fileShare = progress.nSize != 0 ? static_cast<double>(progress.nStored) / progress.nSize : 0;
+    int file = static_cast<int>((fileShare < 1 ? fileShare : 1) * length);
     if (n != 0) {
       overall += file / n;
     }
-    line.DrawPart(dc, barX, kOverallBarY, overall, track, 0, track);
-    line.DrawPart(dc, barX, kFileBarY, file, track, 0, track);
-    point.Draw(dc, barX + overall - knob / 2, kOverallKnobY);
-    point.Draw(dc, barX + file - knob / 2, kFileKnobY);
+    overall = overall < length ? overall : length;
+    m_Art.DrawFill(dc, barX, kOverallBarY, overall);
+    m_Art.DrawFill(dc, barX, kFileBarY, file);
+    m_Art.DrawKnob(dc, barX, overall, kOverallKnobY);
+    m_Art.DrawKnob(dc, barX, file, kFileKnobY);
 
-    CUpdateTextFont font(dc);
+    CUpdateTextFont::CSelection font = m_Font.Select(dc);
     wchar_t text[64];
     AfxFormatBuffer(text, 64, L"%d个文件需要更新,当前更新第%d个...", n, shown);
     DrawLine(dc, barX, kFirstLineY, text);
     AfxFormatBuffer(text, 64, progress.bFailed ? L"下载失败 %s" : L"正在下载 %s", m_szFileName);
     DrawLine(dc, barX, kSecondLineY, text);
     wchar_t size[32];
-    AfxFormatBuffer(size, 32, L"%u/%u KB", progress.nStored / 1024, progress.nSize / 1024);
+    AfxFormatBuffer(size, 32, L"%I64u/%I64u KB", progress.nStored / 1024, progress.nSize / 1024);
     DrawLine(dc, kSizeTextX, kSecondLineY, size);
   }
   m_btClose.Draw(dc);
@@ -234,15 +270,23 @@ void CGameUpdateFrame::SetCurrentFile(LPCWSTR name) {
 void CGameUpdateFrame::OnDownLoadFailed(LPCWSTR name) {
   SetCurrentFile(name);
   if (m_hWnd != nullptr) {
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
+    RepaintNow();
   }
 }
 
 void CGameUpdateFrame::RunGame() {
+  // The finished run comes on screen before the window goes: the last
+  // notice may not have been painted, and the list has moved on since.
+  if (m_hWnd != nullptr) {
+    RepaintNow();
+  }
+  // The close may run before this returns (a nested message loop): nothing
+  // of the frame is used after it is posted.
+  const CString gamePath = m_strGamePath;
   CWnd* main = AfxGetMainWnd();
   HWND target = main != nullptr && main->GetSafeHwnd() != nullptr ? main->m_hWnd : m_hWnd;
   ::PostMessageW(target, WM_CLOSE, 0, 0);
-  LaunchGameProgram(m_strGamePath);
+  LaunchGameProgram(gamePath);
 }
 
 void CGameUpdateFrame::OnLButtonDown(POINT pt) {

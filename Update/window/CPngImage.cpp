@@ -9,6 +9,9 @@ namespace {
 
 const wchar_t kPngType[] = L"PNG";
 
+// The updater draws on one thread only.
+long g_nDecodes = 0;
+
 // A memory stream holding a copy of the resource's bytes; null when the
 // resource is missing or the copy cannot be made.
 IStream* StreamFromResource(HMODULE module, LPCWSTR name) {
@@ -70,6 +73,7 @@ bool CPngImage::LoadFromResource(HMODULE module, LPCWSTR name) {
   GpImage* image = nullptr;
   GpStatus status = GdipLoadImageFromStream(stream, &image);
   stream->Release();
+  ++g_nDecodes;
   if (status != Ok || image == nullptr) {
     if (image != nullptr) {
       GdipDisposeImage(image);
@@ -78,6 +82,10 @@ bool CPngImage::LoadFromResource(HMODULE module, LPCWSTR name) {
   }
   m_pImage = image;
   return true;
+}
+
+long CPngImage::GetDecodeCount() {
+  return g_nDecodes;
 }
 
 int CPngImage::GetWidth() const {

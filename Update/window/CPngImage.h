@@ -22,6 +22,10 @@ public:
   bool LoadFromResource(HMODULE module, LPCWSTR name);
   bool IsLoaded() const { return m_pImage != nullptr; }
 
+  // Pictures GDI+ has decoded in this process so far. A window keeps its
+  // pictures, so painting adds nothing to it; tests hold it to that.
+  static long GetDecodeCount();
+
   // 0 when nothing is loaded (and no engine says otherwise).
   int GetWidth() const;
   int GetHeight() const;

@@ -1,7 +1,7 @@
 #include "CSkinLayered.h"
 
-#include "COffscreenCanvas.h"
 #include "CPngImage.h"
+#include "UpdateBackBuffer.h"
 
 namespace {
 
@@ -41,9 +41,10 @@ void CSkinLayered::SetSkinImage(const CPngImage& image, BYTE alpha, const RECT& 
   if (width <= 0 || height <= 0) {
     return;
   }
-  COffscreenCanvas canvas(width, height);
-  image.Draw(canvas.GetDC(), 0, 0);
-  UpdateSkin(canvas.GetDC(), alpha, hole, corner, excludeChildren);
+  CMemDC canvas;
+  PrepareBackBuffer(canvas, width, height);
+  image.Draw(canvas, 0, 0);
+  UpdateSkin(canvas, alpha, hole, corner, excludeChildren);
 }
 
 void CSkinLayered::UpdateSkin(HDC dc, BYTE alpha, const RECT& hole, SIZE corner, BOOL excludeChildren) {
@@ -51,23 +52,23 @@ void CSkinLayered::UpdateSkin(HDC dc, BYTE alpha, const RECT& hole, SIZE corner,
   if (size.cx == 0 || size.cy == 0 || m_hWnd == nullptr) {
     return;
   }
+  // The skin shows the picture with the hole made transparent as well as cut
+  // away by the region: where the window manager leaves a layered window's
+  // region aside, the owner still shows through the hole.
+  CMemDC picture;
+  PrepareBackBuffer(picture, size.cx, size.cy);
   HRGN holeRgn = nullptr;
   if (!IsRectEmpty(&hole)) {
     holeRgn = CreateRoundRectRgn(hole.left, hole.top, hole.right + 1, hole.bottom + 1, corner.cx, corner.cy);
   }
-
-  // The skin shows the picture with the hole made transparent as well as cut
-  // away by the region: where the window manager leaves a layered window's
-  // region aside, the owner still shows through the hole.
-  COffscreenCanvas picture(size.cx, size.cy);
-  BitBlt(picture.GetDC(), 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
+  BitBlt(picture, 0, 0, size.cx, size.cy, dc, 0, 0, SRCCOPY);
   if (holeRgn != nullptr) {
-    picture.Clear(holeRgn);
+    picture.ClearRegion(holeRgn);
   }
   HDC skinDC = ::GetDC(m_hWnd);
   POINT source = {0, 0};
   BLENDFUNCTION blend = {AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
-  UpdateLayeredWindow(m_hWnd, skinDC, nullptr, &size, picture.GetDC(), &source, 0, &blend, ULW_ALPHA);
+  UpdateLayeredWindow(m_hWnd, skinDC, nullptr, &size, picture, &source, 0, &blend, ULW_ALPHA);
   ::ReleaseDC(m_hWnd, skinDC);
 
   HRGN region = CreateRectRgn(0, 0, size.cx, size.cy);

@@ -22,5 +22,9 @@ LPCWSTR GetUpdateCommandLine() {
 }
 
 void LaunchGameProgram(LPCWSTR gamePath) {
+  // Without a path there is nothing to start (the shell would name an error).
+  if (gamePath == nullptr || gamePath[0] == 0) {
+    return;
+  }
   ShellExecuteW(nullptr, L"open", gamePath, L"UPDATED", nullptr, SW_SHOWNORMAL);
 }

@@ -15,5 +15,5 @@ void SplitUpdateCommandLine(LPCWSTR commandLine, CString& gamePath, CString& man
 LPCWSTR GetUpdateCommandLine();
 
 // Starts the game program with "open" and the single parameter "UPDATED".
-// Whether it started is not looked at.
+// Whether it started is not looked at; an empty path starts nothing.
 void LaunchGameProgram(LPCWSTR gamePath);

@@ -56,7 +56,7 @@ public:
     bytes += length;
     return true;
   }
-  bool OnDownLoadBegin(bool, uint32_t, LPCWSTR, LPCWSTR) override { return true; }
+  bool OnDownLoadBegin(bool, uint64_t, LPCWSTR, LPCWSTR) override { return true; }
   bool done = false, failed = false;
   unsigned long long bytes = 0;
 };
@@ -115,7 +115,7 @@ public:
     done = true;
     printf("manager: every file in place, the game would start now\n");
   }
-  HWND GetRedrawTarget() override { return nullptr; }
+  void OnProgress() override {}
   void OnDownLoadFailed(LPCWSTR name) override {
     done = true;
     printf("manager: gave up on %ls\n", name);
@@ -132,7 +132,7 @@ int Run(LPCWSTR url) {
   check.SetOwner(&run);
   check.Start(url);
   Pump([&] { return run.checked != 0; });
-  printf("check: %u manifest bytes received\n", check.GetReceived());
+  printf("check: %llu manifest bytes received\n", static_cast<unsigned long long>(check.GetReceived()));
   if (run.checked != 2) return 0;
 
   CWnd frame;

@@ -3,9 +3,9 @@
 #include "CBitImage.h"
 #include "CClientDC.h"
 #include "CDC.h"
+#include "CMemDC.h"
 #include "CPngImage.h"
 #include "CRgn.h"
-#include "OffscreenImage.h"
 #include "SkinctlModule.h"
 #include "UIResourceManager.h"
 #include "../res/SkinctlResource.h"
@@ -147,9 +147,9 @@ void CUIDialog::RectifyResource(int cx, int cy) {
   SetWindowRgn(CreateBodyRegion(cx, cy), TRUE);
 
   if (m_Layered.m_hWnd) {
-    OffscreenImage canvas(cx, cy, 32);
-    if (!canvas) return;
-    PaintDialog(canvas.GetCDC(), cx, cy);
+    CMemDC canvas(cx, cy);
+    if (!canvas.IsValid()) return;
+    PaintDialog(&canvas, cx, cy);
     // The frame pieces carry their own alpha; the area inside the frame is
     // the dialog's opaque body, also where it shows in the outer margin.
     const _EncircleInfo& frame = m_UIAttribute.m_EncircleInfo;
@@ -161,17 +161,17 @@ void CUIDialog::RectifyResource(int cx, int cy) {
     if (inside.Attach(CreateBodyRegion(cx, cy))) canvas.ClearRegion(static_cast<HRGN>(inside.GetSafeHandle()));
     CRect hole(kCorner, kCorner, cx - kCorner, cy - kCorner);
     CPoint round(kCorner, kCorner);
-    m_Layered.InitLayeredArea(canvas.GetCDC(), 255, hole, round, false);
+    m_Layered.InitLayeredArea(&canvas, 255, hole, round, false);
   }
 }
 
 BOOL CUIDialog::OnEraseBkgnd(CDC* pDC) {
   CRect client;
   GetClientRect(&client);
-  OffscreenImage canvas(client.Width(), client.Height(), 32);
-  if (!canvas || pDC == nullptr) return TRUE;  // nothing to compose on: leave the window as it is
-  PaintDialog(canvas.GetCDC(), client.Width(), client.Height());
-  ::BitBlt(pDC->GetSafeHdc(), 0, 0, client.Width(), client.Height(), canvas.GetDC(), 0, 0, SRCCOPY);
+  CMemDC canvas(client.Width(), client.Height());
+  if (!canvas.IsValid() || pDC == nullptr) return TRUE;  // nothing to compose on: leave the window as it is
+  PaintDialog(&canvas, client.Width(), client.Height());
+  canvas.CopyTo(pDC->GetSafeHdc());
   return TRUE;
 }
 
@@ -237,11 +237,11 @@ void CUIDialog::DrawSystemButton(CDC* pDC, int index) {
     return;
   }
   // Between normal and hovered: the hover frame blended over the normal one.
-  OffscreenImage blend(w, h, 16);
-  if (!blend) return;
-  if (fade < FADE_STEPS) strip.BitBlt(blend.GetDC(), 0, 0, w, h, 0, 0, SRCCOPY);
-  if (fade > 0) strip.AlphaDrawImage(blend.GetCDC(), 0, 0, w, h, 2 * w, 0, w, h, static_cast<BYTE>(fade * 255 / FADE_STEPS));
-  ::BitBlt(pDC->GetSafeHdc(), r.left, r.top, w, h, blend.GetDC(), 0, 0, SRCCOPY);
+  CMemDC blend(w, h);
+  if (!blend.IsValid()) return;
+  if (fade < FADE_STEPS) strip.BitBlt(blend, 0, 0, w, h, 0, 0, SRCCOPY);
+  if (fade > 0) strip.AlphaDrawImage(&blend, 0, 0, w, h, 2 * w, 0, w, h, static_cast<BYTE>(fade * 255 / FADE_STEPS));
+  blend.CopyTo(pDC->GetSafeHdc(), r.left, r.top);
 }
 
 BYTE CUIDialog::ButtonAt(POINT point) const {

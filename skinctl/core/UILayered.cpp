@@ -3,7 +3,7 @@
 #include "CDC.h"
 #include "CPngImage.h"
 #include "CRgn.h"
-#include "OffscreenImage.h"
+#include "CMemDC.h"
 
 CUILayered::CUILayered() : m_pOwner(nullptr) {}
 
@@ -44,11 +44,10 @@ bool CUILayered::InitLayeredArea(CDC* dc, BYTE alpha, CRect& hole, CPoint& round
 
 bool CUILayered::InitLayeredArea(CPngImage& image, BYTE alpha, CRect& hole, CPoint& round, bool excludeChildren) {
   if (image.IsNull()) return false;
-  OffscreenImage canvas(image.GetWidth(), image.GetHeight(), 32);
-  if (!canvas) return false;
-  image.DrawImage(canvas.GetDC(), 0, 0, image.GetWidth(), image.GetHeight(), 0, 0);
-  CDC* dc = canvas.GetCDC();
-  return InitLayeredArea(dc, alpha, hole, round, excludeChildren);
+  CMemDC canvas(image.GetWidth(), image.GetHeight());
+  if (!canvas.IsValid()) return false;
+  image.DrawImage(canvas, 0, 0, image.GetWidth(), image.GetHeight(), 0, 0);
+  return InitLayeredArea(&canvas, alpha, hole, round, excludeChildren);
 }
 
 bool CUILayered::Publish(HDC source, int width, int height, BYTE alpha, const CRect& hole, const CPoint& round,

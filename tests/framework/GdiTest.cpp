@@ -50,6 +50,43 @@ TEST(CMemDCPixels, EmptySizesMakeNothing) {
   EXPECT_EQ(dc.GetBits(), nullptr);
 }
 
+TEST(CMemDCPixels, OpaqueBodyTransparentRegionAndCopy) {
+  CMemDC image(20, 10);
+  ASSERT_TRUE(image.IsValid());
+  EXPECT_EQ(image.GetWidth(), 20);
+  EXPECT_EQ(image.GetHeight(), 10);
+  image.FillSolidRect(0, 0, 20, 10, RGB(200, 100, 50));  // GDI leaves alpha at 0
+  image.SetOpaque(CRect(2, 2, 18, 8));
+  image.SetOpaque(CRect(-5, -5, 1, 1));  // clipped to the image
+  CRgn hole;
+  ASSERT_TRUE(hole.CreateRectRgn(5, 3, 15, 7));
+  image.ClearRegion(static_cast<HRGN>(hole.GetSafeHandle()));
+  CRgn beyond;
+  ASSERT_TRUE(beyond.CreateRectRgn(19, 9, 400, 400));
+  image.ClearRegion(static_cast<HRGN>(beyond.GetSafeHandle()));
+  image.ClearRegion(nullptr);
+  EXPECT_EQ(image.GetARGB(0, 0), 0xFFC86432u);  // the clipped corner
+  EXPECT_EQ(image.GetARGB(1, 2), 0x00C86432u);  // outside: untouched
+  EXPECT_EQ(image.GetARGB(2, 2), 0xFFC86432u);  // opaque body
+  EXPECT_EQ(image.GetARGB(17, 7), 0xFFC86432u);
+  EXPECT_EQ(image.GetARGB(18, 7), 0x00C86432u);
+  EXPECT_EQ(image.GetARGB(5, 3), 0u);  // cleared: transparent and black
+  EXPECT_EQ(image.GetARGB(14, 6), 0u);
+  EXPECT_EQ(image.GetARGB(15, 6), 0xFFC86432u);
+  EXPECT_EQ(image.GetARGB(19, 9), 0u);
+  EXPECT_EQ(image.GetARGB(20, 0), 0u);  // outside the image
+  EXPECT_EQ(image.GetARGB(0, -1), 0u);
+
+  CMemDC target(30, 20);
+  target.Clear(0xFF000000);
+  EXPECT_TRUE(image.CopyTo(target, 4, 6));
+  EXPECT_EQ(target.GetARGB(4 + 2, 6 + 2), 0xFFC86432u);
+  EXPECT_EQ(target.GetARGB(3, 6), 0xFF000000u);
+  CMemDC none;
+  EXPECT_FALSE(none.CopyTo(target));
+  EXPECT_EQ(none.GetARGB(0, 0), 0u);
+}
+
 TEST(CDCSelection, PenAndBrushDrawAndTheOldOnesComeBack) {
   CMemDC dc(nullptr, 20, 20);
   dc.Clear(0);

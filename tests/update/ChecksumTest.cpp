@@ -43,13 +43,29 @@ TEST(ChecksumTest, FileDigestIsTheDigestOfItsBytes) {
   EXPECT_EQ(L"d41d8cd98f00b204e9800998ecf8427e", md5.GetFileMD5(empty.c_str()).str());
 
   // Not a multiple of the read chunk, and the second file of the same object.
-  const std::string data = PatternBytes(3 * 1024 + 17, 3);
+  const std::string data = PatternBytes(3 * 64 * 1024 + 17, 3);
   const std::wstring file = ModuleFile(L"md5-pattern.bin");
   ASSERT_TRUE(WriteBytes(file, data));
   const CString digest = md5.GetFileMD5(file.c_str());
   EXPECT_EQ(32, digest.GetLength());
   EXPECT_EQ(md5.Of(data), Narrow(digest.str()));
   DeleteFileW(empty.c_str());
+  DeleteFileW(file.c_str());
+}
+
+TEST(ChecksumTest, ADigestFedPieceByPieceIsTheDigestOfTheWhole) {
+  // A part on disk, then the bytes that follow it, as a resumed download is
+  // checked.
+  const std::string head = PatternBytes(70000, 4), tail = PatternBytes(5000, 5);
+  const std::string whole = Md5().Of(head + tail);
+  const std::wstring file = ModuleFile(L"md5-head.bin");
+  ASSERT_TRUE(WriteBytes(file, head));
+  Md5 md5;
+  md5.Init();
+  ASSERT_TRUE(md5.AddFile(file.c_str()));
+  md5.Update(reinterpret_cast<const BYTE*>(tail.data()), tail.size());
+  EXPECT_EQ(whole, Narrow(md5.Finish().str()));
+  EXPECT_FALSE(md5.AddFile(ModuleFile(L"no-such-file.bin").c_str()));
   DeleteFileW(file.c_str());
 }
 

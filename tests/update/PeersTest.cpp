@@ -105,7 +105,7 @@ public:
   void EndCheck(int r) override { result = r; }
   void SetCurrentFile(LPCWSTR) override {}
   void RunGame() override { ++games; }
-  HWND GetRedrawTarget() override { return nullptr; }
+  void OnProgress() override {}
   void OnDownLoadFailed(LPCWSTR) override { failed = true; }
   int result = 0, games = 0;
   bool failed = false;

@@ -1,13 +1,17 @@
 // The check dialog: its painting rendered into a memory DC (the bar at
 // x = 13, the sweep's fill and knob, the status line), and the real modal
-// dialog (size, skin, animation, keys, the system close command).
+// dialog (size, skin, animation, keys, the system close command, and its
+// animation going on while a large installation is compared).
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "CDlgUpdateCheck.h"
 #include "CWinApp.h"
+#include "ScriptedPeer.h"
 #include "SilentServer.h"
+#include "TestFiles.h"
 #include "TextProbe.h"
 
 namespace {
@@ -20,37 +24,37 @@ class DialogPaint : public ::testing::Test {
 protected:
   DialogPaint() : m_Point(L"PROGRESS_POINT") {
     for (int half = 0; half < 2; ++half) {
-      m_pTracks[half].reset(new COffscreenCanvas(kW, kH));
+      m_pTracks[half].reset(new CMemDC(kW, kH));
       CPngImage back, line;
       back.LoadFromResource(GetModuleHandleW(nullptr), L"STATUS_IMAGE");
       line.LoadFromResource(GetModuleHandleW(nullptr), L"PROGRESS_LINE");
-      back.Draw(m_pTracks[half]->GetDC(), 0, 0);
-      line.DrawPart(m_pTracks[half]->GetDC(), kBarX, kBarY, 304, 17, 0, 17 * half);
+      back.Draw(m_pTracks[half]->GetSafeHdc(), 0, 0);
+      line.DrawPart(m_pTracks[half]->GetSafeHdc(), kBarX, kBarY, 304, 17, 0, 17 * half);
     }
   }
-  std::unique_ptr<COffscreenCanvas> Paint(int counter) {
+  std::unique_ptr<CMemDC> Paint(int counter) {
     m_Dialog.SetCounter(counter);
     m_Dialog.SetStatusText(kStatus);
-    std::unique_ptr<COffscreenCanvas> canvas(new COffscreenCanvas(kW, kH));
-    m_Dialog.DrawCheck(canvas->GetDC(), kW, kH);
+    std::unique_ptr<CMemDC> canvas(new CMemDC(kW, kH));
+    m_Dialog.DrawCheck(canvas->GetSafeHdc(), kW, kH);
     return canvas;
   }
-  bool Filled(const COffscreenCanvas& c, int x) {
-    return SameColour(m_pTracks[1]->GetPixel(kBarX + x, kBarY + 8), c.GetPixel(kBarX + x, kBarY + 8));
+  bool Filled(const CMemDC& c, int x) {
+    return SameColour(m_pTracks[1]->GetARGB(kBarX + x, kBarY + 8), c.GetARGB(kBarX + x, kBarY + 8));
   }
-  bool Empty(const COffscreenCanvas& c, int x) {
-    return SameColour(m_pTracks[0]->GetPixel(kBarX + x, kBarY + 8), c.GetPixel(kBarX + x, kBarY + 8));
+  bool Empty(const CMemDC& c, int x) {
+    return SameColour(m_pTracks[0]->GetARGB(kBarX + x, kBarY + 8), c.GetARGB(kBarX + x, kBarY + 8));
   }
   // The knob's left edge at x, top at y = 36: its opaque middle matches.
-  void ExpectKnobAt(const COffscreenCanvas& c, int left) {
+  void ExpectKnobAt(const CMemDC& c, int left) {
     for (int i = 7; i <= 19; ++i)
       for (int j : {10, 13, 16})
-        EXPECT_TRUE(SameColour(m_Point.At(i, j), c.GetPixel(left + i, 36 + j))) << "knob pixel " << i << "," << j;
+        EXPECT_TRUE(SameColour(m_Point.At(i, j), c.GetARGB(left + i, 36 + j))) << "knob pixel " << i << "," << j;
   }
 
   CDlgUpdateCheck m_Dialog;
   CPictureProbe m_Point;
-  std::unique_ptr<COffscreenCanvas> m_pTracks[2];
+  std::unique_ptr<CMemDC> m_pTracks[2];
 };
 
 TEST_F(DialogPaint, CounterFiftyFillsHalfTheBar) {
@@ -84,6 +88,19 @@ TEST_F(DialogPaint, StatusLineIsCentredInItsBox) {
   EXPECT_GT(CountDifferences(*reference, *blank, 95, 16, 184, 18, 40), 40);
   // Nothing of it spills out of the box.
   EXPECT_EQ(0, CountDifferences(*blank, *c, 279, 16, 20, 18));
+}
+
+TEST_F(DialogPaint, TheSweepDecodesNothingAfterItsFirstPainting) {
+  long decodes = CPngImage::GetDecodeCount();
+  long fonts = CUpdateTextFont::GetCreateCount();
+  auto first = Paint(0);
+  // The background and the bar's two pictures; one font.
+  EXPECT_EQ(3, CPngImage::GetDecodeCount() - decodes);
+  EXPECT_EQ(1, CUpdateTextFont::GetCreateCount() - fonts);
+  for (int counter = 1; counter <= 100; ++counter) Paint(counter);
+  EXPECT_EQ(3, CPngImage::GetDecodeCount() - decodes);
+  EXPECT_EQ(1, CUpdateTextFont::GetCreateCount() - fonts);
+  EXPECT_EQ(0, CountDifferences(*first, *Paint(0), 0, 0, kW, kH, 0));
 }
 
 // --- the real dialog, run modally
@@ -168,10 +185,12 @@ TEST_F(DialogRun, TakesThePictureSizeTitleAndSkin) {
 
 TEST_F(DialogRun, AnimatesAndIgnoresEscapeAndEnter) {
   int counterBefore = -1, counterAfter = -1;
+  long decodesBefore = 0, decodesAfter = -1;
   bool aliveAfterKeys = false;
   INT_PTR result = Run([&](CDlgUpdateCheck& dlg, int tick) {
     if (tick == 0) {
       counterBefore = dlg.GetCounter();
+      decodesBefore = CPngImage::GetDecodeCount();
       dlg.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0x00010001);
       dlg.PostMessage(WM_KEYDOWN, VK_RETURN, 0x001C0001);
       return true;
@@ -179,6 +198,7 @@ TEST_F(DialogRun, AnimatesAndIgnoresEscapeAndEnter) {
     if (tick < 8) return true;
     aliveAfterKeys = IsWindow(dlg.m_hWnd) != FALSE;
     counterAfter = dlg.GetCounter();
+    decodesAfter = CPngImage::GetDecodeCount();
     dlg.PostMessage(WM_SYSCOMMAND, SC_CLOSE);
     return false;
   });
@@ -186,6 +206,8 @@ TEST_F(DialogRun, AnimatesAndIgnoresEscapeAndEnter) {
   EXPECT_EQ(IDCANCEL, result);
   // 20 ms a step: well over ten steps in 400 ms, even on a slow machine.
   EXPECT_GT(counterAfter, counterBefore + 5);
+  // Its frames are drawn from the pictures it decoded when it opened.
+  EXPECT_EQ(decodesBefore, decodesAfter);
 }
 
 TEST_F(DialogRun, TheSinkEndsTheDialogWithItsResult) {
@@ -204,6 +226,49 @@ TEST_F(DialogRun, AnUnreachableManifestEndsWithOne) {
     return tick <= 200;
   });
   EXPECT_EQ(1, result);
+}
+
+TEST_F(DialogRun, KeepsAnimatingWhileALargeInstallationIsCompared) {
+  // 24 files of 8 MB beside this program, none as the manifest lists it.
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring folder(self);
+  folder = folder.substr(0, folder.find_last_of(L'\\'));
+  const std::string bytes = testwin::PatternBytes(8 << 20, 3);
+  std::string manifest = "[UPDATECONFIG]\r\nFileCount=24\r\nUPDATENETADDR=http://127.0.0.1/\r\n[FILENAME]\r\n";
+  std::string sums = "[FILECHECKSUM]\r\n";
+  for (int i = 0; i < 24; ++i) {
+    const std::string index = std::to_string(i);
+    ASSERT_TRUE(testwin::WriteBytes(folder + L"\\compare\\f" + std::to_wstring(i) + L".bin", bytes));
+    manifest += "FileIndex" + index + "=compare/f" + index + ".bin\r\n";
+    sums += "FileIndex" + index + "=" + std::string(32, '0') + "\r\n";
+  }
+  manifest += sums;
+  ScriptedPeer peer;
+  ASSERT_TRUE(peer.IsListening());
+  peer.AddConnection({ScriptedPeer::ReadRequest(),
+                      ScriptedPeer::Send("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(manifest.size()) +
+                                         "\r\n\r\n" + manifest)});
+  AfxFormatBuffer(m_szCmdLine, 256, L"C:\\game\\game.exe|http://127.0.0.1:%d/check/GameList.ini", peer.Port());
+
+  // The test's own timer and the dialog's both run while the files are
+  // hashed: the sink is seen comparing, and the sweep moves meanwhile.
+  int comparingTicks = 0, moves = 0, last = -1;
+  INT_PTR result = Run([&](CDlgUpdateCheck& dlg, int tick) {
+    if (dlg.GetSink() != nullptr && dlg.GetSink()->GetState() == CUpdateCheckSink::StateCompared) {
+      ++comparingTicks;
+      if (last >= 0 && dlg.GetCounter() != last) ++moves;
+      last = dlg.GetCounter();
+    }
+    if (tick > 1200) dlg.PostMessage(WM_SYSCOMMAND, SC_CLOSE);  // give up after a minute
+    return tick <= 1200;
+  });
+  testwin::RemoveTree(folder + L"\\compare");
+  testwin::RemoveTree(folder + L"\\Update");
+  // Every file differs: the sink ended the dialog with 2.
+  EXPECT_EQ(2, result);
+  EXPECT_GE(comparingTicks, 2);
+  EXPECT_GE(moves, 1);
 }
 
 }  // namespace

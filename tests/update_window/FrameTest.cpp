@@ -1,30 +1,58 @@
 // The update frame: its painting rendered into a memory DC (bars, fills,
-// knobs and text lines for given progress), and the real window on the
-// display (geometry, skin, keys, dragging, the close button).
+// knobs and text lines for given progress), the real window on the display
+// (geometry, skin, keys, dragging, the close button), and how often it
+// paints and decodes while progress notices stream in, up to a whole
+// download from nginx.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "CGameUpdateFrame.h"
 #include "TextProbe.h"
+#include "UpdateRun.h"
 #include "UpdateWindowClass.h"
 
 namespace {
 
-// A frame whose progress is given by the test instead of a running manager.
+// What a frame painted up to handing over to the game, kept outside it (the
+// frame deletes itself when its window closes).
+struct CHandOver {
+  bool bCalled = false;
+  long nPaints = 0;
+  long nMidwayPaints = 0;  // paintings of a file neither empty nor complete
+  CUpdateProgress painted = {};
+};
+
+// A frame whose progress is given by the test instead of a running manager
+// (until Show is called it reads its manager, as the real frame does).
 class CTestFrame : public CGameUpdateFrame {
 public:
   bool m_bHasProgress = false;
   CUpdateProgress m_Progress = {};
+  CHandOver* m_pHandOver = nullptr;
 
-  void Show(int n, int k, uint32_t stored, uint32_t size, bool failed = false) {
+  void Show(int n, int k, uint64_t stored, uint64_t size, bool failed = false) {
     m_bHasProgress = true;
     m_Progress = CUpdateProgress{n, k, stored, size, failed};
+  }
+  void DrawFrame(HDC dc, int width, int height) override {
+    CGameUpdateFrame::DrawFrame(dc, width, height);
+    if (m_pHandOver == nullptr) return;
+    const CUpdateProgress& p = GetPaintedProgress();
+    if (p.nStored > 0 && p.nStored < p.nSize) ++m_pHandOver->nMidwayPaints;
+    m_pHandOver->nPaints = GetPaintCount();
+    m_pHandOver->painted = p;
+  }
+  void RunGame() override {
+    // Nothing of the frame is used once its close is posted.
+    if (m_pHandOver != nullptr) m_pHandOver->bCalled = true;
+    CGameUpdateFrame::RunGame();
   }
 
 protected:
   bool ReadProgress(CUpdateProgress& progress) const override {
-    if (!m_bHasProgress) return false;
+    if (!m_bHasProgress) return CGameUpdateFrame::ReadProgress(progress);
     progress = m_Progress;
     return true;
   }
@@ -39,8 +67,8 @@ protected:
   FramePaint() : m_Back(L"UPDATE_FRAME_BACK"), m_Point(L"PROGRESS_POINT") {
     // The background with both bars wholly empty, and wholly filled.
     for (int half = 0; half < 2; ++half) {
-      m_pTracks[half].reset(new COffscreenCanvas(kW, kH));
-      HDC dc = m_pTracks[half]->GetDC();
+      m_pTracks[half].reset(new CMemDC(kW, kH));
+      HDC dc = m_pTracks[half]->GetSafeHdc();
       CPngImage back, line;
       back.LoadFromResource(GetModuleHandleW(nullptr), L"UPDATE_FRAME_BACK");
       line.LoadFromResource(GetModuleHandleW(nullptr), L"PROGRESS_LINE");
@@ -50,25 +78,25 @@ protected:
     }
   }
 
-  std::unique_ptr<COffscreenCanvas> Paint() {
-    std::unique_ptr<COffscreenCanvas> canvas(new COffscreenCanvas(kW, kH));
-    m_Frame.DrawFrame(canvas->GetDC(), kW, kH);
+  std::unique_ptr<CMemDC> Paint() {
+    std::unique_ptr<CMemDC> canvas(new CMemDC(kW, kH));
+    m_Frame.DrawFrame(canvas->GetSafeHdc(), kW, kH);
     return canvas;
   }
   // The bar row y + 8 at offset x along the track: filled or empty picture.
-  void ExpectTrack(const COffscreenCanvas& c, int barY, int x, bool filled) {
-    DWORD want = m_pTracks[filled ? 1 : 0]->GetPixel(kBarX + x, barY + 8);
-    EXPECT_TRUE(SameColour(want, c.GetPixel(kBarX + x, barY + 8)))
+  void ExpectTrack(const CMemDC& c, int barY, int x, bool filled) {
+    DWORD want = m_pTracks[filled ? 1 : 0]->GetARGB(kBarX + x, barY + 8);
+    EXPECT_TRUE(SameColour(want, c.GetARGB(kBarX + x, barY + 8)))
         << "bar at " << barY << ", offset " << x << (filled ? " should be filled" : " should be empty");
   }
   // The knob's opaque middle centred at offset `at` along the bar at barY.
-  void ExpectKnob(const COffscreenCanvas& c, int knobY, int at) {
+  void ExpectKnob(const CMemDC& c, int knobY, int at) {
     for (int i = 7; i <= 19; ++i) {
-      EXPECT_TRUE(SameColour(m_Point.At(i, 13), c.GetPixel(kBarX + at - 13 + i, knobY + 13)))
+      EXPECT_TRUE(SameColour(m_Point.At(i, 13), c.GetARGB(kBarX + at - 13 + i, knobY + 13)))
           << "knob column " << i << " for a fill of " << at;
     }
   }
-  void ExpectLine(const COffscreenCanvas& c, int x, int y, LPCWSTR text, int rows = 14) {
+  void ExpectLine(const CMemDC& c, int x, int y, LPCWSTR text, int rows = 14) {
     auto reference = TextOnBackground(L"UPDATE_FRAME_BACK", kW, kH, x, y, text);
     int width = TextWidth(text);
     ASSERT_GT(width, 0);
@@ -80,13 +108,13 @@ protected:
 
   CTestFrame m_Frame;
   CPictureProbe m_Back, m_Point;
-  std::unique_ptr<COffscreenCanvas> m_pTracks[2];
+  std::unique_ptr<CMemDC> m_pTracks[2];
 };
 
 TEST_F(FramePaint, WithoutAManagerOnlyTheEmptyTracksShow) {
   auto c = Paint();
-  EXPECT_TRUE(SameColour(m_Back.At(10, 100), c->GetPixel(10, 100)));
-  EXPECT_TRUE(SameColour(m_Back.At(200, 145), c->GetPixel(200, 145)));
+  EXPECT_TRUE(SameColour(m_Back.At(10, 100), c->GetARGB(10, 100)));
+  EXPECT_TRUE(SameColour(m_Back.At(200, 145), c->GetARGB(200, 145)));
   for (int x : {0, 100, 200, 303}) {
     ExpectTrack(*c, kOverallY, x, false);
     ExpectTrack(*c, kFileY, x, false);
@@ -129,8 +157,16 @@ TEST_F(FramePaint, MoreNoticesThanFilesShowTheLastFile) {
   m_Frame.Show(2, 3, 0, 0);
   auto c = Paint();
   ExpectLine(*c, kBarX, 143, L"2个文件需要更新,当前更新第2个...");
-  // The overall fill has grown past the track: no empty part is left.
+  // The overall fill stops at the end of its track, and so does its knob.
   ExpectTrack(*c, kOverallY, 290, true);
+  ExpectKnob(*c, 157, 304);
+}
+
+TEST_F(FramePaint, SizesBeyond4GiBFillTheFileBarByTheirWholeValue) {
+  // 5 of 6 GiB: 5 / 6 of the track (cut to 32 bits it would read 1 of 2).
+  m_Frame.Show(1, 0, 5ull << 30, 6ull << 30);
+  auto c = Paint();
+  ExpectKnob(*c, 197, 253);
 }
 
 TEST_F(FramePaint, AFailedFileIsShownAsFailed) {
@@ -139,6 +175,25 @@ TEST_F(FramePaint, AFailedFileIsShownAsFailed) {
   auto c = Paint();
   ExpectLine(*c, kBarX, 185, L"下载失败 game.dll", 11);
   ExpectLine(*c, 310, 185, L"2/10 KB", 11);
+}
+
+TEST_F(FramePaint, PicturesAndFontAreMadeOnceForEveryPainting) {
+  m_Frame.Show(4, 1, 51200, 102400);
+  long decodes = CPngImage::GetDecodeCount();
+  long fonts = CUpdateTextFont::GetCreateCount();
+  auto first = Paint();
+  // The background and the bar's two pictures; one font.
+  EXPECT_EQ(3, CPngImage::GetDecodeCount() - decodes);
+  EXPECT_EQ(1, CUpdateTextFont::GetCreateCount() - fonts);
+  for (int i = 0; i < 20; ++i) {
+    m_Frame.Show(4, 1, 51200 + i * 1024, 102400);
+    Paint();
+  }
+  EXPECT_EQ(3, CPngImage::GetDecodeCount() - decodes);
+  EXPECT_EQ(1, CUpdateTextFont::GetCreateCount() - fonts);
+  // The kept pictures paint what fresh ones did.
+  m_Frame.Show(4, 1, 51200, 102400);
+  EXPECT_EQ(0, CountDifferences(*first, *Paint(), 0, 0, kW, kH, 0));
 }
 
 TEST(FrameFileName, IsTheLastSegmentCutTo31Characters) {
@@ -181,6 +236,14 @@ protected:
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
+    }
+  }
+  // Runs messages for about ms milliseconds, or until done() holds.
+  static void PumpFor(DWORD ms, std::function<bool()> done = nullptr) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms && !(done && done())) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+      Pump();
     }
   }
 
@@ -296,13 +359,98 @@ TEST_F(FrameWindow, CommandFourHundredCloses) {
 
 TEST_F(FrameWindow, ErasingPaintsTheFrame) {
   m_pFrame->Show(4, 1, 51200, 102400);
-  COffscreenCanvas screen(kW, kH);
-  SendMessageW(m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(screen.GetDC()), 0);
-  COffscreenCanvas direct(kW, kH);
-  m_pFrame->DrawFrame(direct.GetDC(), kW, kH);
+  CMemDC screen(kW, kH);
+  SendMessageW(m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(screen.GetSafeHdc()), 0);
+  CMemDC direct(kW, kH);
+  m_pFrame->DrawFrame(direct.GetSafeHdc(), kW, kH);
   EXPECT_EQ(0, CountDifferences(screen, direct, 0, 0, kW, kH, 0));
   CPictureProbe back(L"UPDATE_FRAME_BACK");
-  EXPECT_TRUE(SameColour(back.At(100, 100), screen.GetPixel(100, 100)));
+  EXPECT_TRUE(SameColour(back.At(100, 100), screen.GetARGB(100, 100)));
+}
+
+TEST_F(FrameWindow, NoticesArePaintedAtThePaintIntervalAndTheLastOneSoonAfter) {
+  long before = m_pFrame->GetPaintCount();
+  DWORD start = GetTickCount();
+  uint32_t stored = 0;
+  while (GetTickCount() - start < 400) {
+    m_pFrame->Show(2, 0, ++stored, 100000000);
+    m_pFrame->OnProgress();
+  }
+  DWORD elapsed = GetTickCount() - start;
+  long paints = m_pFrame->GetPaintCount() - before;
+  // Thousands of notices; a painting only every interval, yet some while
+  // they came.
+  EXPECT_GT(stored, 1000u);
+  EXPECT_GE(paints, 2);
+  EXPECT_LE(paints, 1 + static_cast<long>(elapsed / CGameUpdateFrame::kPaintInterval));
+  // Once they stop, the last one comes on screen within an interval.
+  PumpFor(10 * CGameUpdateFrame::kPaintInterval,
+          [&] { return m_pFrame->GetPaintedProgress().nStored == stored; });
+  EXPECT_EQ(stored, m_pFrame->GetPaintedProgress().nStored);
+  long settled = m_pFrame->GetPaintCount();
+  PumpFor(3 * CGameUpdateFrame::kPaintInterval);
+  EXPECT_EQ(settled, m_pFrame->GetPaintCount()) << "painted again without a notice";
+}
+
+// --- a whole download from nginx through the real manager
+
+class FrameDownload : public FrameWindow {
+protected:
+  void SetUp() override {
+    m_Peers = CPeers::Read();
+    ASSERT_NE(0, m_Peers.nPort) << "nginx of the peers fixture is not running";
+  }
+  void TearDown() override {
+    FrameWindow::TearDown();
+    RemoveTree(TestProgramFolder() + L"\\DownLoad");
+    DeleteFileW((TestProgramFolder() + L"\\" + m_strName).c_str());
+    DeleteFileW((m_Peers.strRoot + L"\\files\\" + m_strName).c_str());
+  }
+  // Serves `bytes` as /files/<name>, lists it as the one file to fetch from
+  // `folder` ("/files/" or "/slow/", nginx's 50 MB/s), and opens the frame.
+  void Start(const std::wstring& name, const std::string& bytes, const std::wstring& folder) {
+    m_strName = name;
+    WriteBytes(m_Peers.strRoot + L"\\files\\" + name, bytes);
+    std::wstring list = TestProgramFolder() + L"\\Update\\Update.VQD";
+    MakeFolders(TestProgramFolder() + L"\\Update");
+    std::wstring base = L"http://127.0.0.1:" + std::to_wstring(m_Peers.nPort) + folder;
+    WritePrivateProfileStringW(L"UPDATEFILELIST", L"UPDATEFILECOUNT", L"1", list.c_str());
+    WritePrivateProfileStringW(L"UPDATEFILELIST", L"FILENETADDRESS", base.c_str(), list.c_str());
+    WritePrivateProfileStringW(L"UPDATEFILELIST", L"FileIndex0", name.c_str(), list.c_str());
+    m_dwStart = GetTickCount();
+    m_pFrame = new CTestFrame();
+    m_pFrame->m_pHandOver = &m_HandOver;
+    RECT empty = {0, 0, 0, 0};
+    ASSERT_TRUE(m_pFrame->Create(kUpdateWindowClass, L"", WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, empty));
+    m_hWnd = m_pFrame->m_hWnd;
+  }
+
+  CPeers m_Peers;
+  std::wstring m_strName;
+  CHandOver m_HandOver;
+  DWORD m_dwStart = 0;
+};
+
+TEST_F(FrameDownload, PaintsFollowTheClockNotTheReadsAndNothingIsDecodedAgain) {
+  const std::string bytes = PatternBytes(16 << 20, 11);
+  long decodes = CPngImage::GetDecodeCount();
+  long fonts = CUpdateTextFont::GetCreateCount();
+  Start(L"frame-paced.bin", bytes, L"/slow/");
+  PumpFor(60000, [&] { return m_HandOver.bCalled; });
+  DWORD elapsed = GetTickCount() - m_dwStart;
+  ASSERT_TRUE(m_HandOver.bCalled) << "the download did not finish";
+  EXPECT_TRUE(ReadBytes(TestProgramFolder() + L"\\" + m_strName) == bytes);
+  // Its own four pictures (background, bar, knob, close button) and one
+  // font, however many megabytes arrive.
+  EXPECT_EQ(4, CPngImage::GetDecodeCount() - decodes);
+  EXPECT_EQ(1, CUpdateTextFont::GetCreateCount() - fonts);
+  // 4096 reads or more; paintings only at the paint interval (plus showing
+  // the window and the hand-over), and some of them while the file came.
+  EXPECT_LE(m_HandOver.nPaints, 6 + static_cast<long>(elapsed / CGameUpdateFrame::kPaintInterval));
+  EXPECT_GT(m_HandOver.nMidwayPaints, 0);
+  // The last painting shows the run complete.
+  EXPECT_EQ(1, m_HandOver.painted.nTotal);
+  EXPECT_EQ(1, m_HandOver.painted.nDone);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "COffscreenCanvas.h"
+#include "CMemDC.h"
 #include "CPngImage.h"
 
 inline int ChannelR(DWORD argb) { return (argb >> 16) & 0xFF; }
@@ -22,18 +22,18 @@ public:
     m_Image.LoadFromResource(GetModuleHandleW(nullptr), name);
     int w = m_Image.GetWidth(), h = m_Image.GetHeight();
     if (w > 0 && h > 0) {
-      m_pCanvas.reset(new COffscreenCanvas(w, h));
-      m_Image.Draw(m_pCanvas->GetDC(), 0, 0);
+      m_pCanvas.reset(new CMemDC(w, h));
+      m_Image.Draw(m_pCanvas->GetSafeHdc(), 0, 0);
     }
   }
   bool Loaded() const { return m_pCanvas != nullptr; }
   int Width() const { return m_Image.GetWidth(); }
   int Height() const { return m_Image.GetHeight(); }
-  DWORD At(int x, int y) const { return m_pCanvas ? m_pCanvas->GetPixel(x, y) : 0; }
+  DWORD At(int x, int y) const { return m_pCanvas ? m_pCanvas->GetARGB(x, y) : 0; }
 
 private:
   CPngImage m_Image;
-  std::unique_ptr<COffscreenCanvas> m_pCanvas;
+  std::unique_ptr<CMemDC> m_pCanvas;
 };
 
 // Same colour within a small tolerance per channel (GDI+ rounding).
@@ -44,11 +44,11 @@ inline bool SameColour(DWORD a, DWORD b, int tolerance = 2) {
 
 // Counts the pixels of the rectangle (x, y, w, h) where two canvases differ
 // by more than the tolerance.
-inline int CountDifferences(const COffscreenCanvas& a, const COffscreenCanvas& b, int x, int y, int w, int h,
+inline int CountDifferences(const CMemDC& a, const CMemDC& b, int x, int y, int w, int h,
                             int tolerance = 2) {
   int count = 0;
   for (int j = y; j < y + h; ++j)
     for (int i = x; i < x + w; ++i)
-      if (!SameColour(a.GetPixel(i, j), b.GetPixel(i, j), tolerance)) ++count;
+      if (!SameColour(a.GetARGB(i, j), b.GetARGB(i, j), tolerance)) ++count;
   return count;
 }

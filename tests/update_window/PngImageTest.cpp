@@ -26,11 +26,11 @@ TEST(PngImage, MissingResourceLeavesAnEmptyPicture) {
   EXPECT_FALSE(image.LoadFromResource(Self(), L"NO_SUCH_PICTURE"));
   EXPECT_EQ(0, image.GetWidth());
   EXPECT_EQ(0, image.GetHeight());
-  COffscreenCanvas canvas(8, 8);
-  image.Draw(canvas.GetDC(), 0, 0);
-  image.DrawPart(canvas.GetDC(), 0, 0, 8, 8, 0, 0);
+  CMemDC canvas(8, 8);
+  image.Draw(canvas.GetSafeHdc(), 0, 0);
+  image.DrawPart(canvas.GetSafeHdc(), 0, 0, 8, 8, 0, 0);
   for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) EXPECT_EQ(0u, canvas.GetPixel(x, y));
+    for (int x = 0; x < 8; ++x) EXPECT_EQ(0u, canvas.GetARGB(x, y));
 }
 
 TEST(PngImage, SecondLoadKeepsTheFirstPicture) {
@@ -45,14 +45,14 @@ TEST(PngImage, DrawIsUnscaledAtItsOffset) {
   ASSERT_TRUE(probe.Loaded());
   CPngImage image;
   ASSERT_TRUE(image.LoadFromResource(Self(), L"PROGRESS_POINT"));
-  COffscreenCanvas canvas(40, 40);
-  image.Draw(canvas.GetDC(), 10, 5);
+  CMemDC canvas(40, 40);
+  image.Draw(canvas.GetSafeHdc(), 10, 5);
   for (int y = 0; y < 26; y += 3)
-    for (int x = 0; x < 26; x += 3) EXPECT_TRUE(SameColour(probe.At(x, y), canvas.GetPixel(10 + x, 5 + y)));
-  EXPECT_EQ(0u, canvas.GetPixel(9, 5));
-  EXPECT_EQ(0u, canvas.GetPixel(36, 31));
+    for (int x = 0; x < 26; x += 3) EXPECT_TRUE(SameColour(probe.At(x, y), canvas.GetARGB(10 + x, 5 + y)));
+  EXPECT_EQ(0u, canvas.GetARGB(9, 5));
+  EXPECT_EQ(0u, canvas.GetARGB(36, 31));
   // The knob is opaque in its middle.
-  EXPECT_EQ(255, ChannelA(canvas.GetPixel(23, 18)));
+  EXPECT_EQ(255, ChannelA(canvas.GetARGB(23, 18)));
 }
 
 TEST(PngImage, DrawPartCopiesTheSourceRectangleOnly) {
@@ -60,13 +60,13 @@ TEST(PngImage, DrawPartCopiesTheSourceRectangleOnly) {
   ASSERT_TRUE(probe.Loaded());
   CPngImage line;
   ASSERT_TRUE(line.LoadFromResource(Self(), L"PROGRESS_LINE"));
-  COffscreenCanvas canvas(320, 20);
+  CMemDC canvas(320, 20);
   // 100 pixels of the lower (filled) half.
-  line.DrawPart(canvas.GetDC(), 3, 2, 100, 17, 0, 17);
+  line.DrawPart(canvas.GetSafeHdc(), 3, 2, 100, 17, 0, 17);
   for (int x = 0; x < 100; x += 7) {
-    EXPECT_TRUE(SameColour(probe.At(x, 17 + 8), canvas.GetPixel(3 + x, 2 + 8))) << x;
+    EXPECT_TRUE(SameColour(probe.At(x, 17 + 8), canvas.GetARGB(3 + x, 2 + 8))) << x;
   }
-  EXPECT_EQ(0u, canvas.GetPixel(3 + 100, 2 + 8));
+  EXPECT_EQ(0u, canvas.GetARGB(3 + 100, 2 + 8));
   // The two halves really differ: empty track above, filled below.
   EXPECT_FALSE(SameColour(probe.At(50, 8), probe.At(50, 17 + 8), 20));
 }
@@ -74,10 +74,10 @@ TEST(PngImage, DrawPartCopiesTheSourceRectangleOnly) {
 TEST(PngImage, DrawPartWithNoWidthDrawsNothing) {
   CPngImage line;
   ASSERT_TRUE(line.LoadFromResource(Self(), L"PROGRESS_LINE"));
-  COffscreenCanvas canvas(20, 20);
-  line.DrawPart(canvas.GetDC(), 0, 0, 0, 17, 0, 17);
-  line.DrawPart(canvas.GetDC(), 0, 0, -5, 17, 0, 17);
-  EXPECT_EQ(0u, canvas.GetPixel(0, 8));
+  CMemDC canvas(20, 20);
+  line.DrawPart(canvas.GetSafeHdc(), 0, 0, 0, 17, 0, 17);
+  line.DrawPart(canvas.GetSafeHdc(), 0, 0, -5, 17, 0, 17);
+  EXPECT_EQ(0u, canvas.GetARGB(0, 8));
 }
 
 }  // namespace

@@ -99,12 +99,12 @@ TEST_F(Prismdraw, DrawingStaysWithGdiplus) {
   CPngImage image;
   ASSERT_TRUE(image.LoadFromResource(GetModuleHandleW(nullptr), L"PROGRESS_POINT"));
   int before = Made();
-  COffscreenCanvas canvas(30, 30);
-  image.Draw(canvas.GetDC(), 0, 0);
+  CMemDC canvas(30, 30);
+  image.Draw(canvas.GetSafeHdc(), 0, 0);
   // The whole natural 26 x 26 picture, whatever size the engine reports (140 x 7).
-  EXPECT_EQ(255, ChannelA(canvas.GetPixel(13, 13)));
-  EXPECT_GT(ChannelA(canvas.GetPixel(13, 22)), 0);
-  EXPECT_EQ(0u, canvas.GetPixel(27, 13));
+  EXPECT_EQ(255, ChannelA(canvas.GetARGB(13, 13)));
+  EXPECT_GT(ChannelA(canvas.GetARGB(13, 22)), 0);
+  EXPECT_EQ(0u, canvas.GetARGB(27, 13));
   EXPECT_EQ(before, Made());
 }
 

@@ -12,28 +12,30 @@
 
 // The picture `background` (drawn at 0, 0) with `text` at (x, y), either by
 // TextOut or, with a rectangle, by DrawText with the given flags.
-inline std::unique_ptr<COffscreenCanvas> TextOnBackground(LPCWSTR background, int width, int height, int x, int y,
+inline std::unique_ptr<CMemDC> TextOnBackground(LPCWSTR background, int width, int height, int x, int y,
                                                           LPCWSTR text, const RECT* box = nullptr, UINT flags = 0) {
-  std::unique_ptr<COffscreenCanvas> canvas(new COffscreenCanvas(width, height));
+  std::unique_ptr<CMemDC> canvas(new CMemDC(width, height));
   CPngImage picture;
   picture.LoadFromResource(GetModuleHandleW(nullptr), background);
-  picture.DrawPart(canvas->GetDC(), 0, 0, width, height, 0, 0);
-  SetBkMode(canvas->GetDC(), TRANSPARENT);
-  CUpdateTextFont font(canvas->GetDC());
+  picture.DrawPart(canvas->GetSafeHdc(), 0, 0, width, height, 0, 0);
+  SetBkMode(canvas->GetSafeHdc(), TRANSPARENT);
+  CUpdateTextFont font;
+  CUpdateTextFont::CSelection selected = font.Select(canvas->GetSafeHdc());
   if (box != nullptr) {
     RECT rc = *box;
-    DrawTextW(canvas->GetDC(), text, -1, &rc, flags);
+    DrawTextW(canvas->GetSafeHdc(), text, -1, &rc, flags);
   } else {
-    TextOutW(canvas->GetDC(), x, y, text, static_cast<int>(wcslen(text)));
+    TextOutW(canvas->GetSafeHdc(), x, y, text, static_cast<int>(wcslen(text)));
   }
   return canvas;
 }
 
 // The width of text in the updater's font.
 inline int TextWidth(LPCWSTR text) {
-  COffscreenCanvas canvas(1, 1);
-  CUpdateTextFont font(canvas.GetDC());
+  CMemDC canvas(1, 1);
+  CUpdateTextFont font;
+  CUpdateTextFont::CSelection selected = font.Select(canvas.GetSafeHdc());
   SIZE size = {};
-  GetTextExtentPoint32W(canvas.GetDC(), text, static_cast<int>(wcslen(text)), &size);
+  GetTextExtentPoint32W(canvas.GetSafeHdc(), text, static_cast<int>(wcslen(text)), &size);
   return size.cx;
 }

@@ -61,18 +61,18 @@ TEST_F(VirtualButton, DrawsTheFrameOfItsState) {
   ASSERT_TRUE(strip.Loaded());
   DWORD centre[3];
   for (int state = 0; state < 3; ++state) {
-    COffscreenCanvas canvas(200, 40);
+    CMemDC canvas(200, 40);
     if (state == CVirtualButton::STATE_HOT) m_Button.OnMouseMove(Pt(160, 20));
     if (state == CVirtualButton::STATE_PRESSED) m_Button.OnLButtonDown(Pt(160, 20));
     ASSERT_EQ(state, m_Button.GetState());
-    m_Button.Draw(canvas.GetDC());
+    m_Button.Draw(canvas.GetSafeHdc());
     // A point on the ring of the circle, off the cross: it tells the frames apart.
     for (int dy = 0; dy < 23; dy += 5) {
-      EXPECT_TRUE(SameColour(strip.At(state * 23 + 4, dy), canvas.GetPixel(150 + 4, 8 + dy)));
+      EXPECT_TRUE(SameColour(strip.At(state * 23 + 4, dy), canvas.GetARGB(150 + 4, 8 + dy)));
     }
-    centre[state] = canvas.GetPixel(150 + 5, 8 + 11);
-    EXPECT_EQ(0u, canvas.GetPixel(149, 19));
-    EXPECT_EQ(0u, canvas.GetPixel(173, 19));
+    centre[state] = canvas.GetARGB(150 + 5, 8 + 11);
+    EXPECT_EQ(0u, canvas.GetARGB(149, 19));
+    EXPECT_EQ(0u, canvas.GetARGB(173, 19));
   }
   EXPECT_FALSE(SameColour(centre[0], centre[1], 10));
   EXPECT_FALSE(SameColour(centre[1], centre[2], 10));
