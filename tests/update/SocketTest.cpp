@@ -188,6 +188,21 @@ TEST_F(SocketTest, UnresolvableHostFailsAtOnce) {
   EXPECT_TRUE(sink.events.empty());
 }
 
+TEST_F(SocketTest, Socks5ReplyWithTheLongestBoundNameIsTakenWhole) {
+  // The peer is the proxy: method, then a reply naming a 255-byte host, then
+  // the tunnelled server's answer.
+  socket.m_eProxyType = CWEBSocket::ProxySocks5;
+  socket.m_nProxyPort = peer.Port();
+  wcscpy(socket.m_szProxyHost, L"127.0.0.1");
+  const std::string reply = std::string("\x05\x00\x00\x03\xff", 5) + std::string(255, 'n') + std::string("\x00\x50", 2);
+  peer.AddConnection({P::ReadBytes(3), P::Send(std::string("\x05\x00", 2)), P::ReadBytes(10), P::Send(reply),
+                      P::ReadRequest(), P::Send("HTTP/1.1 200 OK\r\n\r\nok")});
+  ASSERT_TRUE(ConnectAndWait([&] { return sink.body == "ok"; }));
+  EXPECT_EQ("connect 0", sink.events.at(0));
+  EXPECT_EQ(std::string("\x05\x01\x00", 3), peer.Received().at(0));
+  EXPECT_EQ(0u, peer.Received().at(1).find(std::string("\x05\x01\x00\x01\x7f\x00\x00\x01", 8)));
+}
+
 TEST_F(SocketTest, EverySendAndEveryCloseAdvancesTheSerial) {
   peer.AddConnection({P::ReadRequest()});
   const uint16_t before = socket.GetSerial();
