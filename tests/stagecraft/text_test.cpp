@@ -57,6 +57,52 @@ TEST(Utf8Units, StrayAndFourByteSequencesAdvance)
     EXPECT_EQ(units[2], L'a');
 }
 
+TEST(Utf8Units, NoCharacterFormsGiveTheReplacementUnit)
+{
+    // The forms of 0 would otherwise end the array inside the text.
+    wchar_t units[8];
+    EXPECT_EQ(TzConverUtf8ToUnicodeWithArray(units, 8, "a\xc0\x80" "b\xe0\x80\x80" "c"), 5);
+    EXPECT_EQ(units[1], static_cast<wchar_t>(0xFFFD));
+    EXPECT_EQ(units[3], static_cast<wchar_t>(0xFFFD));
+    EXPECT_EQ(units[4], L'c');
+    EXPECT_EQ(TzGetUnicodeArrayLengthWithUtf8("a\xc0\x80" "b"), 3);
+
+    wchar_t unit = 0;
+    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xc1\xbf"), 2);  // 0x7F in two bytes
+    EXPECT_EQ(static_cast<unsigned>(unit), 0xFFFDu);
+    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xed\xa0\x80"), 3);  // a surrogate half
+    EXPECT_EQ(static_cast<unsigned>(unit), 0xFFFDu);
+    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xef\xbf\xbd"), 3);
+    EXPECT_EQ(static_cast<unsigned>(unit), 0xFFFDu);
+    // The three-byte form the encoder writes for 0x80 to 0x7FF still reads back.
+    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xe0\x9f\xbf"), 3);
+    EXPECT_EQ(static_cast<unsigned>(unit), 0x7FFu);
+    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xc2\x80"), 2);
+    EXPECT_EQ(static_cast<unsigned>(unit), 0x80u);
+}
+
+TEST(Utf8Units, BoundedArrayWriterRefusesWhatDoesNotFit)
+{
+    wchar_t units[] = { L'a', static_cast<wchar_t>(0x4F60), L'b', 0 };  // 1 + 3 + 1 bytes
+    char out[8];
+    std::memset(out, 'Z', sizeof(out));
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(out, 6, units), 5);
+    EXPECT_STREQ(out, "a\xe4\xbd\xa0" "b");
+    EXPECT_EQ(out[6], 'Z');
+
+    std::memset(out, 'Z', sizeof(out));
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(out, 5, units), -1);  // no room for the terminator
+    EXPECT_STREQ(out, "");
+    EXPECT_EQ(out[5], 'Z');
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(out, 3, units), -1);  // the character would be cut
+    EXPECT_STREQ(out, "");
+
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(out, 8, nullptr), 0);
+    EXPECT_STREQ(out, "");
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(out, 0, units), -1);
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(nullptr, 8, units), -1);
+}
+
 TEST(Utf8Units, ArraysRoundTrip)
 {
     wchar_t units[16];
@@ -120,6 +166,27 @@ TEST(Strings, ReplaceStringWithString)
     // A replacement containing the word ends instead of growing forever.
     EXPECT_STREQ(TzReplaceStringWithString("ab", "a", "aa", position), "aab");
     EXPECT_STREQ(TzReplaceStringWithString("abc", "", "x", position), "abc");
+    EXPECT_STREQ(TzReplaceStringWithString(nullptr, "a", "b", position), "");
+    // A shorter replacement leaves no occurrence anywhere: runs collapse.
+    EXPECT_STREQ(TzReplaceStringWithString("a     b  c", "  ", " ", position), "a b c");
+    EXPECT_STREQ(TzReplaceStringWithString("xaabby", "ab", "", position), "xy");
+    // A replacement that rebuilds the word with the text beside it ends.
+    EXPECT_STREQ(TzReplaceStringWithString("aab", "ab", "bbaa", position), "abbaa");
+    EXPECT_STREQ(TzReplaceStringWithString("abb", "ab", "xa", position), "xxa");
+    EXPECT_EQ(position, -1);
+}
+
+TEST(Strings, ReplaceStringWithStringOverLongTexts)
+{
+    // Searching the whole text again after every replacement takes hours here.
+    const size_t n = 1 << 20;
+    int position = 0;
+    const std::string as(n, 'a');
+    EXPECT_EQ(std::string(TzReplaceStringWithString(as.c_str(), "a", "bc", position)).size(), 2 * n);
+    EXPECT_STREQ(TzReplaceStringWithString(as.c_str(), "aa", "a", position), "a");
+    std::string grow(n, 'a');
+    grow += 'b';
+    EXPECT_EQ(std::string(TzReplaceStringWithString(grow.c_str(), "ab", "bbaa", position)).size(), n + 3);
 }
 
 TEST(Strings, NewCharTruncatesAndTerminates)
