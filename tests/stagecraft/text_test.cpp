@@ -13,13 +13,24 @@
 
 TEST(Utf8Units, DecodesOneCharacter)
 {
-    wchar_t unit = 0;
-    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xe4\xbd\xa0"), 3);
-    EXPECT_EQ(static_cast<unsigned>(unit), 0x4F60u);
-    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xc3\xa9x"), 2);
-    EXPECT_EQ(static_cast<unsigned>(unit), 0xE9u);
-    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "A"), 1);
-    EXPECT_EQ(static_cast<unsigned>(unit), 0x41u);
+    const struct {
+        const char* bytes;
+        int used;
+        unsigned unit;
+    } cases[] = {
+        { "\xe4\xbd\xa0", 3, 0x4F60 }, { "\xc3\xa9x", 2, 0xE9 }, { "A", 1, 0x41 }, { "\xc2\x80", 2, 0x80 },
+        // The three-byte form the encoder writes for 0x80 to 0x7FF reads back.
+        { "\xe0\x9f\xbf", 3, 0x7FF },
+        // Longer forms of one-byte characters (0 among them) and surrogate
+        // halves are no characters.
+        { "\xc1\xbf", 2, 0xFFFD }, { "\xc0\x80", 2, 0xFFFD }, { "\xe0\x80\x80", 3, 0xFFFD },
+        { "\xed\xa0\x80", 3, 0xFFFD },
+    };
+    for (const auto& c : cases) {
+        wchar_t unit = 0;
+        EXPECT_EQ(TzConverUtf8ToUnicode(&unit, c.bytes), c.used) << c.bytes;
+        EXPECT_EQ(static_cast<unsigned>(unit), c.unit) << c.bytes;
+    }
 }
 
 TEST(Utf8Units, EncodesOneUnitAsOneOrThreeBytes)
@@ -57,28 +68,14 @@ TEST(Utf8Units, StrayAndFourByteSequencesAdvance)
     EXPECT_EQ(units[2], L'a');
 }
 
-TEST(Utf8Units, NoCharacterFormsGiveTheReplacementUnit)
+TEST(Utf8Units, NoCharacterFormsDoNotEndAnArray)
 {
-    // The forms of 0 would otherwise end the array inside the text.
     wchar_t units[8];
     EXPECT_EQ(TzConverUtf8ToUnicodeWithArray(units, 8, "a\xc0\x80" "b\xe0\x80\x80" "c"), 5);
     EXPECT_EQ(units[1], static_cast<wchar_t>(0xFFFD));
     EXPECT_EQ(units[3], static_cast<wchar_t>(0xFFFD));
     EXPECT_EQ(units[4], L'c');
     EXPECT_EQ(TzGetUnicodeArrayLengthWithUtf8("a\xc0\x80" "b"), 3);
-
-    wchar_t unit = 0;
-    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xc1\xbf"), 2);  // 0x7F in two bytes
-    EXPECT_EQ(static_cast<unsigned>(unit), 0xFFFDu);
-    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xed\xa0\x80"), 3);  // a surrogate half
-    EXPECT_EQ(static_cast<unsigned>(unit), 0xFFFDu);
-    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xef\xbf\xbd"), 3);
-    EXPECT_EQ(static_cast<unsigned>(unit), 0xFFFDu);
-    // The three-byte form the encoder writes for 0x80 to 0x7FF still reads back.
-    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xe0\x9f\xbf"), 3);
-    EXPECT_EQ(static_cast<unsigned>(unit), 0x7FFu);
-    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xc2\x80"), 2);
-    EXPECT_EQ(static_cast<unsigned>(unit), 0x80u);
 }
 
 TEST(Utf8Units, BoundedArrayWriterRefusesWhatDoesNotFit)
