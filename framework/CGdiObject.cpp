@@ -7,25 +7,6 @@
 #include "CPen.h"
 #include "CRgn.h"
 
-BOOL CGdiObject::Attach(HGDIOBJ hObject) {
-  if (m_hObject || !hObject) return FALSE;
-  m_hObject = hObject;
-  return TRUE;
-}
-
-HGDIOBJ CGdiObject::Detach() {
-  HGDIOBJ h = m_hObject;
-  m_hObject = nullptr;
-  return h;
-}
-
-BOOL CGdiObject::DeleteObject() {
-  if (!m_hObject) return FALSE;
-  BOOL ok = ::DeleteObject(m_hObject);
-  m_hObject = nullptr;
-  return ok;
-}
-
 int CGdiObject::GetObject(int nCount, LPVOID lpObject) const {
   return m_hObject ? ::GetObjectW(m_hObject, nCount, lpObject) : 0;
 }

@@ -16,9 +16,24 @@ public:
 
   HGDIOBJ GetSafeHandle() const { return m_hObject; }
   operator HGDIOBJ() const { return m_hObject; }
-  BOOL Attach(HGDIOBJ hObject);
-  HGDIOBJ Detach();
-  BOOL DeleteObject();
+  // Defined here, so that an image library over the framework (a DLL of its
+  // own) fills regions without linking a second copy of it.
+  BOOL Attach(HGDIOBJ hObject) {
+    if (m_hObject || !hObject) return FALSE;
+    m_hObject = hObject;
+    return TRUE;
+  }
+  HGDIOBJ Detach() {
+    HGDIOBJ h = m_hObject;
+    m_hObject = nullptr;
+    return h;
+  }
+  BOOL DeleteObject() {
+    if (!m_hObject) return FALSE;
+    BOOL ok = ::DeleteObject(m_hObject);
+    m_hObject = nullptr;
+    return ok;
+  }
   int GetObject(int nCount, LPVOID lpObject) const;
   UINT GetObjectType() const;
 

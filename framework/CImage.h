@@ -15,6 +15,9 @@
 
 #include <objidl.h>
 
+#include <cstdlib>
+#include <cstring>
+
 #include "CString.h"
 
 class CImage {
@@ -108,3 +111,116 @@ private:
   mutable int m_nDCRefCount = 0;
   mutable HGDIOBJ m_hOldBitmap = nullptr;
 };
+
+// Taking and giving up the bitmap, and the DC, are defined here: an image
+// library over this class (a DLL of its own) derives from it and uses them
+// without linking a second copy of the framework, as with a header-only
+// image class.
+namespace CImageDetail {
+
+inline int StrideOf(int width, int bpp) { return ((width * bpp + 31) / 32) * 4; }
+
+// Whether the first row in memory is the top row. The header's height sign
+// is not reported the same way by every system, so a pixel is written at
+// (0, 0) through GDI and looked for; memory is restored afterwards. Falls
+// back to the header when the probe cannot tell (a one-colour palette).
+inline bool FirstRowIsTop(HBITMAP hBitmap, const DIBSECTION& ds, int stride) {
+  int height = std::abs(ds.dsBmih.biHeight);
+  if (height <= 1) return true;
+  BYTE* first = static_cast<BYTE*>(ds.dsBm.bmBits);
+  BYTE* last = first + static_cast<ptrdiff_t>(height - 1) * stride;
+  int bytes = (ds.dsBmih.biBitCount + 7) / 8;
+  BYTE savedFirst[4], savedLast[4];
+  ::GdiFlush();
+  std::memcpy(savedFirst, first, bytes);
+  std::memcpy(savedLast, last, bytes);
+  HDC hDC = ::CreateCompatibleDC(nullptr);
+  HGDIOBJ old = ::SelectObject(hDC, hBitmap);
+  COLORREF probe = (::GetPixel(hDC, 0, 0) ^ 0xFFFFFF) & 0xFFFFFF;
+  ::SetPixelV(hDC, 0, 0, probe);
+  ::GdiFlush();
+  bool firstChanged = std::memcmp(savedFirst, first, bytes) != 0;
+  bool lastChanged = std::memcmp(savedLast, last, bytes) != 0;
+  ::SelectObject(hDC, old);
+  ::DeleteDC(hDC);
+  std::memcpy(first, savedFirst, bytes);
+  std::memcpy(last, savedLast, bytes);
+  if (firstChanged != lastChanged) return firstChanged;
+  return ds.dsBmih.biHeight < 0;
+}
+
+}  // namespace CImageDetail
+
+inline CImage::~CImage() { Destroy(); }
+
+inline void CImage::Attach(HBITMAP hBitmap, DIBOrientation eOrientation) {
+  Destroy();
+  if (!hBitmap) return;
+  m_hBitmap = hBitmap;
+  UpdateDescription(eOrientation);
+}
+
+inline void CImage::UpdateDescription(DIBOrientation eOrientation) {
+  DIBSECTION ds = {};
+  if (::GetObjectW(m_hBitmap, sizeof(ds), &ds) == sizeof(ds) && ds.dsBm.bmBits) {
+    m_bIsDIBSection = true;
+    m_nWidth = ds.dsBmih.biWidth;
+    m_nHeight = std::abs(ds.dsBmih.biHeight);
+    m_nBPP = ds.dsBmih.biBitCount;
+    int stride = CImageDetail::StrideOf(m_nWidth, m_nBPP);
+    bool bottomUp = eOrientation == DIBOR_DEFAULT ? !CImageDetail::FirstRowIsTop(m_hBitmap, ds, stride)
+                                                  : eOrientation == DIBOR_BOTTOMUP;
+    BYTE* base = static_cast<BYTE*>(ds.dsBm.bmBits);
+    if (bottomUp) {
+      m_pBits = base + static_cast<ptrdiff_t>(m_nHeight - 1) * stride;
+      m_nPitch = -stride;
+    } else {
+      m_pBits = base;
+      m_nPitch = stride;
+    }
+    return;
+  }
+  BITMAP bm = {};
+  ::GetObjectW(m_hBitmap, sizeof(bm), &bm);
+  m_bIsDIBSection = false;
+  m_nWidth = bm.bmWidth;
+  m_nHeight = bm.bmHeight;
+  m_nBPP = bm.bmBitsPixel;
+  m_nPitch = bm.bmWidthBytes;
+  m_pBits = nullptr;
+}
+
+inline HBITMAP CImage::Detach() {
+  while (m_nDCRefCount > 0) ReleaseDC();
+  HBITMAP h = m_hBitmap;
+  m_hBitmap = nullptr;
+  m_pBits = nullptr;
+  m_nWidth = m_nHeight = m_nPitch = m_nBPP = 0;
+  m_bIsDIBSection = m_bHasAlphaChannel = false;
+  m_iTransparentColor = -1;
+  return h;
+}
+
+inline void CImage::Destroy() {
+  HBITMAP h = Detach();
+  if (h) ::DeleteObject(h);
+}
+
+inline HDC CImage::GetDC() const {
+  if (!m_hBitmap) return nullptr;
+  if (m_nDCRefCount++ == 0) {
+    m_hDC = ::CreateCompatibleDC(nullptr);
+    m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
+  }
+  return m_hDC;
+}
+
+inline void CImage::ReleaseDC() const {
+  if (m_nDCRefCount <= 0) return;
+  if (--m_nDCRefCount == 0) {
+    ::SelectObject(m_hDC, m_hOldBitmap);
+    ::DeleteDC(m_hDC);
+    m_hDC = nullptr;
+    m_hOldBitmap = nullptr;
+  }
+}

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "AfxResource.h"
+#include "CConvert.h"
 
 namespace {
 
@@ -30,14 +31,7 @@ CString::CString(wchar_t ch, int nRepeat) {
   if (nRepeat > 0) m_s.assign(static_cast<size_t>(nRepeat), ch);
 }
 
-CString::CString(const char* psz) {
-  if (!psz || !*psz) return;
-  int n = MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
-  if (n <= 1) return;
-  m_s.resize(static_cast<size_t>(n));
-  MultiByteToWideChar(CP_ACP, 0, psz, -1, &m_s[0], n);
-  m_s.resize(static_cast<size_t>(n - 1));
-}
+CString::CString(const char* psz) : m_s(static_cast<LPCWSTR>(CA2W(psz))) {}
 
 CString& CString::operator=(LPCWSTR psz) {
   if (psz) m_s = psz; else m_s.clear();

@@ -20,15 +20,25 @@ void InnerRect(const _EncircleInfo& info, const RECT& outer, RECT& inner) {
   inner.bottom = outer.bottom - info.nBottom;
 }
 
-bool PlaceWindow(HWND window, HDWP defer, const _EncircleInfo& info, const RECT& outer) {
+bool PlaceWindow(HWND window, HDWP* defer, const _EncircleInfo& info, const RECT& outer) {
   if (window == nullptr) return false;
   RECT inner;
   InnerRect(info, outer, inner);
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS;
   const int cx = inner.right - inner.left;
   const int cy = inner.bottom - inner.top;
-  if (defer) return ::DeferWindowPos(defer, window, nullptr, inner.left, inner.top, cx, cy, flags) != nullptr;
-  return ::SetWindowPos(window, nullptr, inner.left, inner.top, cx, cy, flags) != FALSE;
+  if (defer == nullptr) return ::SetWindowPos(window, nullptr, inner.left, inner.top, cx, cy, flags) != FALSE;
+  *defer = ::DeferWindowPos(*defer, window, nullptr, inner.left, inner.top, cx, cy, flags);
+  return *defer != nullptr;
+}
+
+bool DeferPlaceWindow(HWND window, HDWP* defer, const _EncircleInfo& info, const RECT& outer) {
+  return defer != nullptr && *defer != nullptr && PlaceWindow(window, defer, info, outer);
+}
+
+bool DeferPlaceWindow(HWND window, HDWP defer, const _EncircleInfo& info, const RECT& outer) {
+  HDWP batch = defer;
+  return DeferPlaceWindow(window, &batch, info, outer) && batch == defer;
 }
 
 }  // namespace EncircleLayout

@@ -53,9 +53,16 @@ _EncircleResource DefaultBitmapFrame();
 
 // Shrinks a window rectangle by the frame's thicknesses.
 void InnerRect(const _EncircleInfo& info, const RECT& outer, RECT& inner);
-// Moves a window to the inner rectangle of outer (directly, or into a
-// deferred-position batch when defer is not null).
-bool PlaceWindow(HWND window, HDWP defer, const _EncircleInfo& info, const RECT& outer);
+// Moves a window to the inner rectangle of outer: directly when defer is
+// null, otherwise into the deferred-position batch *defer, which then holds
+// the batch's handle as ::DeferWindowPos returns it (it may change as the
+// batch grows; null when the system gave the batch up).
+bool PlaceWindow(HWND window, HDWP* defer, const _EncircleInfo& info, const RECT& outer);
+// The frame classes' DeferWindowPos forms over PlaceWindow: the caller's
+// handle variable follows the batch; a handle passed by value reports false
+// when the batch no longer lives under it.
+bool DeferPlaceWindow(HWND window, HDWP* defer, const _EncircleInfo& info, const RECT& outer);
+bool DeferPlaceWindow(HWND window, HDWP defer, const _EncircleInfo& info, const RECT& outer);
 
 // The thicknesses of a frame: sizeOf(piece) gives a piece's size (0 x 0 when
 // it cannot be loaded).

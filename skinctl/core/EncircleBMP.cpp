@@ -72,7 +72,11 @@ bool CEncircleBMP::SetWindowPos(CWnd* window, CRect& outer) {
 }
 
 bool CEncircleBMP::DeferWindowPos(CWnd* window, HDWP defer, CRect& outer) {
-  return window != nullptr && defer != nullptr && EncircleLayout::PlaceWindow(window->m_hWnd, defer, m_EncircleInfo, outer);
+  return window != nullptr && EncircleLayout::DeferPlaceWindow(window->m_hWnd, defer, m_EncircleInfo, outer);
+}
+
+bool CEncircleBMP::DeferWindowPos(CWnd* window, HDWP* defer, CRect& outer) {
+  return window != nullptr && EncircleLayout::DeferPlaceWindow(window->m_hWnd, defer, m_EncircleInfo, outer);
 }
 
 bool CEncircleBMP::LoadEncircleImage(_EncircleBMP& images) {

@@ -24,7 +24,13 @@ class SKINCTL_API CEncircleBMP {
   bool GetEncircleRect(CRect& window, CRect& result);
   // Places a window inside the frame of the given outer rectangle.
   bool SetWindowPos(CWnd* window, CRect& outer);
+  // Into a deferred-position batch. The handle given by value must stay the
+  // batch's: false when the system moved the batch to another handle (a
+  // batch that outgrows the count it was begun with may be moved). The
+  // pointer form keeps the caller's handle up to date instead; it is null
+  // when the system gave the batch up.
   bool DeferWindowPos(CWnd* window, HDWP defer, CRect& outer);
+  bool DeferWindowPos(CWnd* window, HDWP* defer, CRect& outer);
 
   bool DrawEncircleFrame(CDC* dc, CRect& rect);
   bool DrawEncircleFrame(CDC* dc, CRect& rect, COLORREF key);

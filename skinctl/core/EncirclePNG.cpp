@@ -66,7 +66,11 @@ bool CEncirclePNG::SetWindowPos(CWnd* window, CRect& outer) {
 }
 
 bool CEncirclePNG::DeferWindowPos(CWnd* window, HDWP defer, CRect& outer) {
-  return window != nullptr && defer != nullptr && EncircleLayout::PlaceWindow(window->m_hWnd, defer, m_EncircleInfo, outer);
+  return window != nullptr && EncircleLayout::DeferPlaceWindow(window->m_hWnd, defer, m_EncircleInfo, outer);
+}
+
+bool CEncirclePNG::DeferWindowPos(CWnd* window, HDWP* defer, CRect& outer) {
+  return window != nullptr && EncircleLayout::DeferPlaceWindow(window->m_hWnd, defer, m_EncircleInfo, outer);
 }
 
 bool CEncirclePNG::LoadEncircleImage(_EncirclePNG& images) {

@@ -21,7 +21,13 @@ class SKINCTL_API CEncirclePNG {
   bool GetEncircleInfo(_EncircleInfo& info);
   bool GetEncircleRect(CRect& window, CRect& result);
   bool SetWindowPos(CWnd* window, CRect& outer);
+  // Into a deferred-position batch. The handle given by value must stay the
+  // batch's: false when the system moved the batch to another handle (a
+  // batch that outgrows the count it was begun with may be moved). The
+  // pointer form keeps the caller's handle up to date instead; it is null
+  // when the system gave the batch up.
   bool DeferWindowPos(CWnd* window, HDWP defer, CRect& outer);
+  bool DeferWindowPos(CWnd* window, HDWP* defer, CRect& outer);
 
   bool DrawEncircleFrame(CDC* dc, CRect& rect);
 

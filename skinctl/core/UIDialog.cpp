@@ -94,6 +94,9 @@ LRESULT CUIDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSELEAVE:
       OnMouseLeave();
       return 0;
+    case WM_CAPTURECHANGED:
+      OnCaptureChanged(CWnd::FromHandle(reinterpret_cast<HWND>(lParam)));
+      return 0;
     case WM_SETTEXT:
       return OnSetText(wParam, lParam);
   }
@@ -350,6 +353,8 @@ void CUIDialog::OnLButtonUp(UINT, CPoint point) {
   Default();
   if (m_nPressed == BUTTON_NONE) return;
   const BYTE pressed = m_nPressed;
+  // Released before the capture goes, so that its loss finds nothing pressed.
+  m_nPressed = BUTTON_NONE;
   ::ReleaseCapture();
   if (ButtonOfHit(HitTest(point)) == pressed) {
     switch (pressed) {
@@ -358,6 +363,14 @@ void CUIDialog::OnLButtonUp(UINT, CPoint point) {
       case BUTTON_MINIMIZE: ShowWindow(SW_MINIMIZE); break;
     }
   }
+  RedrawFrame();
+}
+
+void CUIDialog::OnCaptureChanged(CWnd* pWnd) {
+  // The press ends without a release when another window takes the mouse
+  // (a message box, switching programs): the button comes back up and
+  // nothing is done.
+  if (m_nPressed == BUTTON_NONE || (pWnd != nullptr && pWnd->m_hWnd == m_hWnd)) return;
   m_nPressed = BUTTON_NONE;
   RedrawFrame();
 }

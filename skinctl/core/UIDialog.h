@@ -67,6 +67,7 @@ class SKINCTL_API CUIDialog : public CDialog {
   void OnLButtonUp(UINT nFlags, CPoint point);
   void OnMouseMove(UINT nFlags, CPoint point);
   void OnMouseLeave();
+  void OnCaptureChanged(CWnd* pWnd);
   LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
 
   // Lays out the buttons, cuts the rounded region and refreshes the companion.

@@ -1,5 +1,7 @@
 #include "UIResourceManager.h"
 
+#include <vector>
+
 #include "UIDialog.h"
 
 // The controls whose shared records a scheme re-initialises.
@@ -42,7 +44,14 @@ void CUIResourceManager::SetUIResource(const _UIRenderInfo& info) {
 }
 
 BOOL CALLBACK CUIResourceManager::EnumWindowsProc(HWND hWnd, LPARAM lParam) {
-  ::EnumChildWindows(hWnd, EnumWindowsProc, lParam);
+  // The direct children only, each taking its own first: every descendant
+  // (as EnumChildWindows hands them over) would be repainted again from
+  // each of its ancestors. Taken before any painting, which may add or
+  // remove windows.
+  std::vector<HWND> children;
+  for (HWND child = ::GetWindow(hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+    children.push_back(child);
+  for (HWND child : children) EnumWindowsProc(child, lParam);
   ::RedrawWindow(hWnd, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
   return TRUE;

@@ -4,8 +4,15 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 
 #include "StagecraftExport.h"
+
+// One UTF-16 unit of the account's text fields, 16 bits on every system:
+// wchar_t where it has 16 bits (Windows, so the fields go straight to the
+// system's wide-text functions), char16_t where it is wider.
+using AccountTextUnit = std::conditional<sizeof(wchar_t) == 2, wchar_t, char16_t>::type;
+static_assert(sizeof(AccountTextUnit) == 2, "account text units are 16 bits");
 
 class STAGECRAFT_API CAccountDataDelegate {
 public:
@@ -24,13 +31,13 @@ public:
     bool GetLoadAward() const { return m_bLoadAward; }
 
     // 0-ended arrays of 16-bit Unicode units.
-    wchar_t m_szTextField1[33];
-    wchar_t m_szTextField2[33];
-    wchar_t m_szTextField3[33];
-    wchar_t m_szTextField4[12];
-    wchar_t m_szTextField5[33];
-    wchar_t m_szTextField6[33];
-    wchar_t m_szTextField7[33];
+    AccountTextUnit m_szTextField1[33];
+    AccountTextUnit m_szTextField2[33];
+    AccountTextUnit m_szTextField3[33];
+    AccountTextUnit m_szTextField4[12];
+    AccountTextUnit m_szTextField5[33];
+    AccountTextUnit m_szTextField6[33];
+    AccountTextUnit m_szTextField7[33];
     // 0-ended text.
     char m_szMachineID[128];
     std::string m_strExtraText;

@@ -65,23 +65,42 @@ const char* TzConverString(const char* ansi)
 
 const char* TzReplaceStringWithString(const char* text, const char* find, const char* replace, int& position)
 {
-    std::string result = text != nullptr ? text : "";
+    const std::string input = text != nullptr ? text : "";
     const std::string what = find != nullptr ? find : "";
     const std::string with = replace != nullptr ? replace : "";
     position = -1;
-    if (!what.empty()) {
-        size_t at = result.find(what);
-        position = at == std::string::npos ? -1 : static_cast<int>(at);
-        // Each pass searches the whole text again, so occurrences the
-        // replacement forms with the text before it are replaced too; when
-        // the replacement itself contains the word, searching again from the
-        // start would never end, so the search then goes on after it.
-        const bool resumeAfter = with.find(what) != std::string::npos;
-        while (at != std::string::npos) {
-            result.replace(at, what.size(), with);
-            at = result.find(what, resumeAfter ? at + with.size() : 0);
+    if (what.empty()) {
+        g_replacedText = input;
+        return g_replacedText.c_str();
+    }
+    // One pass: each character read is appended to the result and the word
+    // is looked for at the result's end, so occurrences go from first to
+    // last. A replacement shorter than the word is read again like the text:
+    // the result then holds the word nowhere, as when the text is searched
+    // again from the start after each replacement, and as each replacement
+    // shortens the text this ends. A longer or equal one is appended as it
+    // is and joins only with what follows it: read again, it could rebuild
+    // the word with the text beside it for ever ("aab", "ab", "bbaa").
+    const bool readAgain = with.size() < what.size();
+    std::string result;
+    result.reserve(input.size());
+    std::string pending;  // replacements still to be read, last one first
+    size_t next = 0;
+    while (next < input.size() || !pending.empty()) {
+        if (!pending.empty()) {
+            result += pending.back();
+            pending.pop_back();
+        } else {
+            result += input[next++];
         }
-        position = -1;
+        if (result.size() < what.size() || result.back() != what.back() ||
+            result.compare(result.size() - what.size(), what.size(), what) != 0)
+            continue;
+        result.resize(result.size() - what.size());
+        if (readAgain)
+            pending.append(with.rbegin(), with.rend());
+        else
+            result += with;
     }
     g_replacedText.swap(result);
     return g_replacedText.c_str();

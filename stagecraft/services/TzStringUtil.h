@@ -8,9 +8,12 @@
 // library buffer valid until the next call.
 STAGECRAFT_API const char* TzConverString(const char* ansi);
 
-// Replaces every occurrence of find with replace. position is set to the index
-// of the first occurrence (or -1) and is -1 on return. The result lives in a
-// library buffer valid until the next call.
+// Replaces every occurrence of find with replace, first to last. A replacement
+// shorter than find is searched again with the text around it, so the result
+// holds find nowhere ("aab", "ab", "b" gives "b"); a longer or equal one is
+// searched again only with the text after it, so the work always ends and
+// grows with the length of the result. position is -1 on return. The result
+// lives in a library buffer valid until the next call.
 STAGECRAFT_API const char* TzReplaceStringWithString(const char* text, const char* find, const char* replace,
                                                      int& position);
 

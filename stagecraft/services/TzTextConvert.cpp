@@ -21,6 +21,21 @@ const size_t kUtf8TextBytes = 1024;
 // Units of the buffer TzGetUnicodeArrayLengthWithUtf8 decodes into.
 const int kUnicodeCountUnits = 1024;
 
+// Number of continuation bytes a lead byte announces, or -1 for a byte that
+// cannot start a character.
+int ContinuationCount(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 0;
+    if (lead >= 0xC0 && lead <= 0xDF)
+        return 1;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 2;
+    if (lead >= 0xF0 && lead <= 0xF7)
+        return 3;
+    return -1;
+}
+
 #if defined(_WIN32)
 
 std::string ConvertCodePage(const std::string& text, UINT from, UINT to)
@@ -46,9 +61,29 @@ std::string ConvertCodePage(const std::string& text, UINT from, UINT to)
 // Linux has no ANSI code page; GBK's Microsoft form (CP936) stands for it.
 const char kAnsiCharset[] = "CP936";
 
-// Converts with iconv; a byte that does not belong to the source character set
-// becomes '?' and the conversion goes on after it, as the system conversion
-// substitutes its default character.
+// Bytes of the one character at text (left bytes remain) in the given
+// character set, so that a character iconv cannot convert is skipped whole.
+size_t CharacterBytes(const unsigned char* text, size_t left, bool utf8)
+{
+    if (left == 0)
+        return 0;
+    if (utf8) {
+        // The lead byte and the continuation bytes it announces that follow.
+        const int more = ContinuationCount(text[0]);
+        size_t n = 1;
+        while (more > 0 && n <= static_cast<size_t>(more) && n < left && (text[n] & 0xC0) == 0x80)
+            ++n;
+        return n;
+    }
+    // Code page 936: a lead byte and its trail byte.
+    const bool lead = text[0] >= 0x81 && text[0] <= 0xFE;
+    const bool trail = left > 1 && text[1] >= 0x40 && text[1] <= 0xFE && text[1] != 0x7F;
+    return lead && trail ? 2 : 1;
+}
+
+// Converts with iconv. A character that cannot be read or has no form in the
+// target set becomes one '?' and the conversion goes on after it, as the
+// system conversion substitutes its default character.
 std::string ConvertCharset(const std::string& text, const char* from, const char* to)
 {
     if (text.empty())
@@ -57,6 +92,7 @@ std::string ConvertCharset(const std::string& text, const char* from, const char
     if (cd == reinterpret_cast<iconv_t>(-1))
         return std::string();
 
+    const bool fromUtf8 = std::strcmp(from, "UTF-8") == 0;
     std::string out;
     std::vector<char> chunk(4 * text.size() + 16);
     char* in = const_cast<char*>(text.data());
@@ -70,10 +106,12 @@ std::string ConvertCharset(const std::string& text, const char* from, const char
             break;
         if (errno == E2BIG)
             continue;
-        // EILSEQ: an invalid byte; EINVAL: a sequence cut short at the end.
+        // EILSEQ: a character that is invalid or has no form in the target
+        // set; EINVAL: a character cut short at the end.
         out.push_back('?');
-        ++in;
-        --inLeft;
+        const size_t skip = CharacterBytes(reinterpret_cast<const unsigned char*>(in), inLeft, fromUtf8);
+        in += skip;
+        inLeft -= skip;
     }
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     iconv_close(cd);
@@ -82,34 +120,23 @@ std::string ConvertCharset(const std::string& text, const char* from, const char
 
 #endif
 
-// Number of continuation bytes a lead byte announces, or -1 for a byte that
-// cannot start a character.
-int ContinuationCount(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 0;
-    if (lead >= 0xC0 && lead <= 0xDF)
-        return 1;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 2;
-    if (lead >= 0xF0 && lead <= 0xF7)
-        return 3;
-    return -1;
-}
-
-// Encodes units into out (capacity bytes, the terminator not counted), whole
-// characters only; returns the bytes written.
-size_t EncodeUnits(char* out, size_t capacity, const wchar_t* units)
+// Encodes units into out, whole characters while they fit in capacity bytes
+// (the terminator not counted); returns the bytes written. *complete tells
+// whether every unit was written.
+size_t EncodeUnits(char* out, size_t capacity, const wchar_t* units, bool* complete)
 {
     size_t used = 0;
     char bytes[3];
     for (; *units != 0; ++units) {
         const size_t n = static_cast<size_t>(TzConverUnicodeToUtf8(bytes, *units));
-        if (used + n > capacity)
-            break;
+        if (n > capacity - used) {
+            *complete = false;
+            return used;
+        }
         std::memcpy(out + used, bytes, n);
         used += n;
     }
+    *complete = true;
     return used;
 }
 
@@ -158,12 +185,18 @@ int TzConverUtf8ToUnicode(wchar_t* out, const char* utf8)
             return i;
         }
     }
+    unsigned int unit = kReplacementUnit; // four bytes: beyond the Basic Multilingual Plane
     if (more == 1)
-        *out = static_cast<wchar_t>(((b[0] & 0x1F) << 6) | (b[1] & 0x3F));
+        unit = ((b[0] & 0x1Fu) << 6) | (b[1] & 0x3Fu);
     else if (more == 2)
-        *out = static_cast<wchar_t>(((b[0] & 0x0F) << 12) | ((b[1] & 0x3F) << 6) | (b[2] & 0x3F));
-    else
-        *out = kReplacementUnit; // beyond the Basic Multilingual Plane
+        unit = ((b[0] & 0x0Fu) << 12) | ((b[1] & 0x3Fu) << 6) | (b[2] & 0x3Fu);
+    // Longer forms of what one byte writes (among them the forms of 0, which
+    // would end an array early) and the halves of surrogate pairs are no
+    // characters. Three bytes for 0x80 to 0x7FF are read: the encoder below
+    // writes them so.
+    if (unit < 0x80 || (unit >= 0xD800 && unit <= 0xDFFF))
+        unit = kReplacementUnit;
+    *out = static_cast<wchar_t>(unit);
     return more + 1;
 }
 
@@ -197,8 +230,25 @@ void TzConverUnicodeToUtf8WithArray(char* out, wchar_t* units)
 {
     if (out == nullptr || units == nullptr)
         return;
-    for (; *units != 0; ++units)
-        out += TzConverUnicodeToUtf8(out, *units);
+    bool complete = false;
+    EncodeUnits(out, static_cast<size_t>(-1), units, &complete);
+}
+
+int TzConverUnicodeToUtf8WithArray(char* out, int size, const wchar_t* units)
+{
+    if (out == nullptr || size <= 0)
+        return -1;
+    out[0] = 0;
+    if (units == nullptr)
+        return 0;
+    bool complete = false;
+    const size_t used = EncodeUnits(out, static_cast<size_t>(size) - 1, units, &complete);
+    if (!complete) {
+        out[0] = 0;
+        return -1;
+    }
+    out[used] = 0;
+    return static_cast<int>(used);
 }
 
 std::string TzConverUnicodeToUtf8(wchar_t* units)
@@ -206,7 +256,8 @@ std::string TzConverUnicodeToUtf8(wchar_t* units)
     if (units == nullptr)
         return std::string();
     char text[kUtf8TextBytes] = {};
-    EncodeUnits(text, sizeof(text) - 1, units);
+    bool complete = false;
+    EncodeUnits(text, sizeof(text) - 1, units, &complete);
     return std::string(text);
 }
 

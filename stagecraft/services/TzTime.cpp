@@ -1,7 +1,8 @@
 #include "services/TzTime.h"
 
 #include <cstdint>
-#include <sys/time.h>
+
+#include "platform/CCStdC.h"
 
 namespace {
 

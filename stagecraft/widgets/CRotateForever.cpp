@@ -1,5 +1,6 @@
 #include "widgets/CRotateForever.h"
 
+#include <cmath>
 #include <new>
 
 namespace {
@@ -41,7 +42,12 @@ void CRotateForever::startWithTarget(cocos2d::Node* target)
 
 void CRotateForever::step(float dt)
 {
+    // The elapsed time is kept within one turn: summed over hours in a float
+    // it would swallow the frames' small steps, slowing the turn until it
+    // stops.
     m_fElapsed += dt;
+    if (m_fSpeed != 0.0f)
+        m_fElapsed = std::fmod(m_fElapsed, 1.0f / std::fabs(m_fSpeed));
     update(m_fElapsed * m_fSpeed);
 }
 

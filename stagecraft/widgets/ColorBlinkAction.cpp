@@ -3,7 +3,10 @@
 #include <cmath>
 #include <new>
 
-ColorBlinkAction::ColorBlinkAction(const cocos2d::Color3B& colour) : m_sBlinkColor(colour) {}
+ColorBlinkAction::ColorBlinkAction(const cocos2d::Color3B& colour)
+    : m_sBlinkColor(colour), m_sTargetColor(cocos2d::Color3B::WHITE)
+{
+}
 
 ColorBlinkAction* ColorBlinkAction::create(const cocos2d::Color3B& colour, float duration, int blinks)
 {
@@ -14,6 +17,12 @@ ColorBlinkAction* ColorBlinkAction::create(const cocos2d::Color3B& colour, float
     }
     delete blink;
     return nullptr;
+}
+
+void ColorBlinkAction::startWithTarget(cocos2d::Node* target)
+{
+    cocos2d::Blink::startWithTarget(target);
+    m_sTargetColor = target->getColor();
 }
 
 void ColorBlinkAction::update(float time)
@@ -28,4 +37,11 @@ void ColorBlinkAction::update(float time)
 ColorBlinkAction* ColorBlinkAction::clone() const
 {
     return create(m_sBlinkColor, _duration, _times);
+}
+
+void ColorBlinkAction::stop()
+{
+    if (_target != nullptr)
+        _target->setColor(m_sTargetColor);
+    cocos2d::Blink::stop();
 }

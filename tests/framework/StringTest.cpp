@@ -2,6 +2,8 @@
 // the edges, buffer hand-over, ANSI conversion.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "CConvert.h"
 #include "CRect.h"
 #include "CString.h"
@@ -138,6 +140,40 @@ TEST(CStringConvert, AnsiRoundTripThroughTheCodePage) {
   CW2A utf8(text, CP_UTF8);
   EXPECT_STREQ(CA2W(utf8, CP_UTF8), text);
   EXPECT_STREQ(CA2W(nullptr), L"");
+  EXPECT_STREQ(CString(static_cast<const char*>(nullptr)), L"");
+}
+
+TEST(CStringConvert, LengthsAndBoundedCopies) {
+  // Part of a text: the given units or bytes only, no terminator needed.
+  EXPECT_STREQ(CW2A(L"abcdef", CP_ACP, 3), "abc");
+  EXPECT_STREQ(CA2W("abcdef", CP_ACP, 4), L"abcd");
+  EXPECT_STREQ(CA2W("abc", CP_ACP, 0), L"");
+
+  // Whole texts with their terminators, or nothing.
+  char narrow[8];
+  memset(narrow, 'Z', sizeof(narrow));
+  CW2A seven(L"1234567");
+  EXPECT_TRUE(seven.CopyTo(narrow, 8));
+  EXPECT_STREQ(narrow, "1234567");
+  memset(narrow, 'Z', sizeof(narrow));
+  EXPECT_FALSE(seven.CopyTo(narrow, 7));
+  EXPECT_STREQ(narrow, "");
+  EXPECT_EQ(narrow[1], 'Z');
+  EXPECT_FALSE(seven.CopyTo(nullptr, 8));
+  EXPECT_FALSE(seven.CopyTo(narrow, 0));
+
+  wchar_t wide[4];
+  EXPECT_TRUE(CA2W("abc").CopyTo(wide, 4));
+  EXPECT_STREQ(wide, L"abc");
+  EXPECT_FALSE(CA2W("abcd").CopyTo(wide, 4));
+  EXPECT_STREQ(wide, L"");
+  // A code-page-936 character is two bytes: it fits whole or not at all.
+  if (GetACP() == 936) {
+    CW2A two(L"a\x6B63");
+    EXPECT_EQ(two.GetLength(), 3);
+    EXPECT_FALSE(two.CopyTo(narrow, 3));
+    EXPECT_TRUE(two.CopyTo(narrow, 4));
+  }
 }
 
 TEST(CStringOps, ConcatenationAndComparison) {

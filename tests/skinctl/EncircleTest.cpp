@@ -252,6 +252,48 @@ TEST(FramePlacement, MovesAWindowInsideTheFrame) {
   EXPECT_FALSE(frame.SetWindowPos(&unbound, outer));
 }
 
+TEST(FramePlacement, ABatchOutgrowingItsCountStaysTheCallers) {
+  CEncircleBMP frame;
+  ASSERT_TRUE(frame.InitDefaultResource());
+  CWnd parent;
+  ASSERT_TRUE(parent.CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 300, 200), nullptr, 0));
+  CWnd children[3];
+  for (int i = 0; i < 3; ++i)
+    ASSERT_TRUE(children[i].CreateEx(0, L"STATIC", L"", WS_CHILD, CRect(0, 0, 10, 10), &parent, 10 + i));
+
+  // Announced for one window, given three: the handle the caller ends the
+  // batch with is the one the system last returned.
+  HDWP batch = BeginDeferWindowPos(1);
+  for (int i = 0; i < 3; ++i) {
+    CRect outer(100 * i, 0, 100 * i + 50, 60);
+    EXPECT_TRUE(frame.DeferWindowPos(&children[i], &batch, outer));
+    ASSERT_NE(batch, nullptr);
+  }
+  EXPECT_TRUE(EndDeferWindowPos(batch));
+  for (int i = 0; i < 3; ++i) {
+    CRect placed;
+    children[i].GetWindowRect(&placed);
+    parent.ScreenToClient(&placed);
+    EXPECT_EQ(placed, CRect(100 * i + 2, 25, 100 * i + 48, 58)) << i;
+  }
+
+  // No batch, or one the system does not know: nothing is claimed, and the
+  // caller is not left holding a handle to end.
+  CRect outer(0, 0, 50, 60);
+  HDWP none = nullptr;
+  EXPECT_FALSE(frame.DeferWindowPos(&children[0], &none, outer));
+  EXPECT_FALSE(frame.DeferWindowPos(&children[0], static_cast<HDWP*>(nullptr), outer));
+  EXPECT_FALSE(frame.DeferWindowPos(&children[0], none, outer));
+  HDWP stale = BeginDeferWindowPos(1);
+  ASSERT_TRUE(EndDeferWindowPos(stale));
+  EXPECT_FALSE(frame.DeferWindowPos(&children[0], &stale, outer));
+  EXPECT_EQ(stale, nullptr);
+  HDWP live = BeginDeferWindowPos(1);
+  EXPECT_FALSE(frame.DeferWindowPos(nullptr, &live, outer));
+  EXPECT_NE(live, nullptr);
+  EndDeferWindowPos(live);
+}
+
 // ------------------------------------------------------------ PNG frame
 
 HINSTANCE Skinctl() { return GetModuleHandleW(L"Skinctl.dll"); }

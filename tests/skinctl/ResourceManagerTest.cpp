@@ -3,6 +3,7 @@
 // and every window of the thread repainted - children before parents.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -210,17 +211,25 @@ TEST(DialogRecord, MeasuresTheLibrarysFrameAndButtonsWhenLoaded) {
 TEST_F(RepaintTest, RepaintsEveryWindowOfTheThreadChildrenFirstBeforeReturning) {
   HWND top = Make(L"top", nullptr, 10, 10, 200, 150);
   HWND a = Make(L"a", top, 0, 0, 80, 60);
-  Make(L"a1", a, 5, 5, 30, 30);
+  HWND a1 = Make(L"a1", a, 5, 5, 60, 50);
+  HWND a11 = Make(L"a11", a1, 2, 2, 50, 40);
+  Make(L"a111", a11, 2, 2, 40, 30);
   Make(L"b", top, 90, 0, 80, 60);
   HWND other = Make(L"other", nullptr, 250, 10, 100, 100);
-  ASSERT_TRUE(top && a && other);
+  ASSERT_TRUE(top && a && a1 && a11 && other);
   Settle();
   g_painted.clear();
 
   CUIResourceManager resources;
   resources.SetUIResource(_UIRenderInfo());
-  // Synchronous: everything was painted before SetUIResource returned.
-  for (const wchar_t* name : {L"top", L"a", L"a1", L"b", L"other"}) EXPECT_GE(IndexOf(name), 0) << name;
+  // Synchronous: everything was painted before SetUIResource returned, each
+  // window once however deep it lies.
+  for (const wchar_t* name : {L"top", L"a", L"a1", L"a11", L"a111", L"b", L"other"}) {
+    EXPECT_GE(IndexOf(name), 0) << name;
+    EXPECT_EQ(std::count(g_painted.begin(), g_painted.end(), std::wstring(name)), 1) << name;
+  }
+  EXPECT_LT(IndexOf(L"a111"), IndexOf(L"a11"));
+  EXPECT_LT(IndexOf(L"a11"), IndexOf(L"a1"));
   EXPECT_LT(IndexOf(L"a1"), IndexOf(L"a"));
   EXPECT_LT(IndexOf(L"a"), IndexOf(L"top"));
   EXPECT_LT(IndexOf(L"b"), IndexOf(L"top"));

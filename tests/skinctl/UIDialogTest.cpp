@@ -167,6 +167,50 @@ TEST_F(SkinnedDialogTest, AClosePressReleasedOutsideDoesNotClose) {
   EXPECT_EQ(dialog.closes, 1);
 }
 
+TEST_F(SkinnedDialogTest, APressWhoseCaptureIsTakenComesBackUpAndDoesNothing) {
+  TestDialog dialog(kAllButtons, nullptr);
+  Open(dialog, kAllButtons);
+  CWnd other;
+  ASSERT_TRUE(other.CreateEx(0, L"STATIC", L"other", WS_POPUP, CRect(0, 0, 50, 50), nullptr, 0));
+  const POINT close = Centre(dialog.Button(0));
+  dialog.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(close));
+  ASSERT_EQ(dialog.Pressed(), CUIDialog::BUTTON_CLOSE);
+  // Another window takes the mouse, as a message box or a switch to another
+  // program does mid-press.
+  other.SetCapture();
+  EXPECT_EQ(dialog.Pressed(), CUIDialog::BUTTON_NONE);
+  ::ReleaseCapture();
+  dialog.SendMessage(WM_LBUTTONUP, 0, At(close));
+  Pump(50);
+  EXPECT_EQ(dialog.closes, 0);
+
+  // Dropped with nobody taking it over.
+  dialog.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(close));
+  ASSERT_EQ(dialog.Pressed(), CUIDialog::BUTTON_CLOSE);
+  ::ReleaseCapture();
+  EXPECT_EQ(dialog.Pressed(), CUIDialog::BUTTON_NONE);
+
+  // The button is drawn up again: as the untouched close button.
+  CMemDC pressed(Client(dialog).cx, Client(dialog).cy), now(Client(dialog).cx, Client(dialog).cy);
+  dialog.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(close));
+  dialog.Paint(&pressed, pressed.GetWidth(), pressed.GetHeight());
+  other.SetCapture();
+  ::ReleaseCapture();
+  dialog.Paint(&now, now.GetWidth(), now.GetHeight());
+  const CRect button = dialog.Button(0);
+  int differing = 0;
+  for (int y = button.top; y < button.bottom; ++y)
+    for (int x = button.left; x < button.right; ++x) differing += pressed.GetARGB(x, y) != now.GetARGB(x, y);
+  EXPECT_GT(differing, 0);
+
+  // A normal press and release still closes.
+  dialog.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(close));
+  dialog.SendMessage(WM_LBUTTONUP, 0, At(close));
+  Pump(50);
+  EXPECT_EQ(dialog.closes, 1);
+  other.DestroyWindow();
+}
+
 TEST_F(SkinnedDialogTest, MaximiseTogglesAndMinimiseIconifies) {
   TestDialog dialog(kAllButtons, nullptr);
   Open(dialog, kAllButtons);

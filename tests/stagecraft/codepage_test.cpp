@@ -45,6 +45,14 @@ TEST(CodePage, InvalidInputStillConverts)
     EXPECT_EQ(utf8.compare(0, 2, "ab"), 0);
 }
 
+TEST(CodePage, EachCharacterWithoutAnAnsiFormBecomesOneQuestionMark)
+{
+    // A Thai letter (three bytes) and a Korean syllable have no form in code
+    // page 936; a stray byte is no character at all.
+    EXPECT_EQ(Utf8ToAnsi("a\xe0\xb8\x81" "b\xed\x95\x9c" "c"), "a?b?c");
+    EXPECT_EQ(Utf8ToAnsi("\xe4\xbd\xa0\xff\xe5\xa5\xbd"), "\xc4\xe3?\xba\xc3");
+}
+
 TEST(NumberUnits, ExpandsUnitWords)
 {
     EXPECT_STREQ(TzConverString("3\xcd\xf2"), "30000");             // 3万

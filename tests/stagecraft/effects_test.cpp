@@ -91,6 +91,29 @@ TEST(RotateForever, TurnsAtItsSpeedWithoutEnd)
     }
 }
 
+TEST(RotateForever, KeepsItsSpeedForHours)
+{
+    OwnedNode node;
+    CRotateForever* rotate = CRotateForever::create(0.5f);
+    ASSERT_NE(rotate, nullptr);
+    rotate->startWithTarget(node.get());
+    // Five hours at 60 frames a second, then 3 degrees a frame and 180 a
+    // second as at the start.
+    for (int i = 0; i < 5 * 3600 * 60; ++i)
+        rotate->step(1.0f / 60.0f);
+    const auto turned = [&node](float before) {
+        return std::fmod(node->getRotationSkewX() - before + 720.0f, 360.0f);
+    };
+    float before = node->getRotationSkewX();
+    rotate->step(1.0f / 60.0f);
+    EXPECT_NEAR(turned(before), 3.0f, 0.05f);
+    before = node->getRotationSkewX();
+    for (int i = 0; i < 60; ++i)
+        rotate->step(1.0f / 60.0f);
+    EXPECT_NEAR(turned(before), 180.0f, 0.5f);
+    EXPECT_NEAR(node->getRotationSkewY(), node->getRotationSkewX(), 0.001f);
+}
+
 TEST(RotateForever, RunsUnderTheActionManager)
 {
     OwnedNode node;
@@ -145,6 +168,33 @@ TEST(ColorBlink, StepsThroughItsDuration)
     node->setColor(cocos2d::Color3B(1, 2, 3));
     blink->update(0.3f); // done: nothing changes
     EXPECT_EQ(node->getColor(), cocos2d::Color3B(1, 2, 3));
+}
+
+TEST(ColorBlink, GivesTheNodeItsColourBackWhenItStops)
+{
+    OwnedNode node;
+    const cocos2d::Color3B own(10, 20, 30);
+    node->setColor(own);
+    cocos2d::ActionManager* manager = new cocos2d::ActionManager();
+    manager->addAction(ColorBlinkAction::create(cocos2d::Color3B(255, 0, 0), 1.0f, 2), node.get(), false);
+    manager->update(0.0f);
+    manager->update(0.1f);
+    EXPECT_EQ(node->getColor(), cocos2d::Color3B(255, 0, 0));
+    // The last frame falls on the blink colour; the end takes it away.
+    for (int i = 0; i < 12; ++i)
+        manager->update(0.1f);
+    EXPECT_EQ(manager->getNumberOfRunningActionsInTarget(node.get()), 0u);
+    EXPECT_EQ(node->getColor(), own);
+    EXPECT_TRUE(node->isVisible());
+
+    // Stopped half-way as well.
+    ColorBlinkAction* blink = ColorBlinkAction::create(cocos2d::Color3B(0, 0, 255), 1.0f, 1);
+    blink->startWithTarget(node.get());
+    blink->update(0.2f);
+    EXPECT_EQ(node->getColor(), cocos2d::Color3B(0, 0, 255));
+    blink->stop();
+    EXPECT_EQ(node->getColor(), own);
+    manager->release();
 }
 
 TEST(Effect, GreyScaleProgramFromTheShippedShader)

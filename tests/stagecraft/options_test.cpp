@@ -55,6 +55,19 @@ TEST(Options, InitOptionRestoresAndKeepsVersionAndSocket)
     EXPECT_TRUE(option.GetOptionSocket());
 }
 
+TEST(AccountData, TextFieldsHoldSixteenBitUnitsOnEverySystem)
+{
+    CAccountDataDelegate account;
+    EXPECT_EQ(sizeof(account.m_szTextField1), 33u * 2);
+    EXPECT_EQ(sizeof(account.m_szTextField4), 12u * 2);
+    EXPECT_EQ(sizeof(account.m_szTextField7), 33u * 2);
+    // A unit holds any 16-bit value and no more.
+    account.m_szTextField1[0] = static_cast<AccountTextUnit>(0xFFFF);
+    EXPECT_EQ(static_cast<unsigned>(account.m_szTextField1[0]), 0xFFFFu);
+    account.m_szTextField1[0] = static_cast<AccountTextUnit>(0x10041);
+    EXPECT_EQ(static_cast<unsigned>(account.m_szTextField1[0]), 0x41u);
+}
+
 TEST(AccountData, InitEmptiesTextsAndCopiesAreWhole)
 {
     CAccountDataDelegate account;

@@ -13,13 +13,24 @@
 
 TEST(Utf8Units, DecodesOneCharacter)
 {
-    wchar_t unit = 0;
-    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xe4\xbd\xa0"), 3);
-    EXPECT_EQ(static_cast<unsigned>(unit), 0x4F60u);
-    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "\xc3\xa9x"), 2);
-    EXPECT_EQ(static_cast<unsigned>(unit), 0xE9u);
-    EXPECT_EQ(TzConverUtf8ToUnicode(&unit, "A"), 1);
-    EXPECT_EQ(static_cast<unsigned>(unit), 0x41u);
+    const struct {
+        const char* bytes;
+        int used;
+        unsigned unit;
+    } cases[] = {
+        { "\xe4\xbd\xa0", 3, 0x4F60 }, { "\xc3\xa9x", 2, 0xE9 }, { "A", 1, 0x41 }, { "\xc2\x80", 2, 0x80 },
+        // The three-byte form the encoder writes for 0x80 to 0x7FF reads back.
+        { "\xe0\x9f\xbf", 3, 0x7FF },
+        // Longer forms of one-byte characters (0 among them) and surrogate
+        // halves are no characters.
+        { "\xc1\xbf", 2, 0xFFFD }, { "\xc0\x80", 2, 0xFFFD }, { "\xe0\x80\x80", 3, 0xFFFD },
+        { "\xed\xa0\x80", 3, 0xFFFD },
+    };
+    for (const auto& c : cases) {
+        wchar_t unit = 0;
+        EXPECT_EQ(TzConverUtf8ToUnicode(&unit, c.bytes), c.used) << c.bytes;
+        EXPECT_EQ(static_cast<unsigned>(unit), c.unit) << c.bytes;
+    }
 }
 
 TEST(Utf8Units, EncodesOneUnitAsOneOrThreeBytes)
@@ -55,6 +66,38 @@ TEST(Utf8Units, StrayAndFourByteSequencesAdvance)
     // A stray continuation byte, then a four-byte character, then "a".
     EXPECT_EQ(TzConverUtf8ToUnicodeWithArray(units, 8, "\x80\xf0\x9f\x98\x80" "a"), 3);
     EXPECT_EQ(units[2], L'a');
+}
+
+TEST(Utf8Units, NoCharacterFormsDoNotEndAnArray)
+{
+    wchar_t units[8];
+    EXPECT_EQ(TzConverUtf8ToUnicodeWithArray(units, 8, "a\xc0\x80" "b\xe0\x80\x80" "c"), 5);
+    EXPECT_EQ(units[1], static_cast<wchar_t>(0xFFFD));
+    EXPECT_EQ(units[3], static_cast<wchar_t>(0xFFFD));
+    EXPECT_EQ(units[4], L'c');
+    EXPECT_EQ(TzGetUnicodeArrayLengthWithUtf8("a\xc0\x80" "b"), 3);
+}
+
+TEST(Utf8Units, BoundedArrayWriterRefusesWhatDoesNotFit)
+{
+    wchar_t units[] = { L'a', static_cast<wchar_t>(0x4F60), L'b', 0 };  // 1 + 3 + 1 bytes
+    char out[8];
+    std::memset(out, 'Z', sizeof(out));
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(out, 6, units), 5);
+    EXPECT_STREQ(out, "a\xe4\xbd\xa0" "b");
+    EXPECT_EQ(out[6], 'Z');
+
+    std::memset(out, 'Z', sizeof(out));
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(out, 5, units), -1);  // no room for the terminator
+    EXPECT_STREQ(out, "");
+    EXPECT_EQ(out[5], 'Z');
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(out, 3, units), -1);  // the character would be cut
+    EXPECT_STREQ(out, "");
+
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(out, 8, nullptr), 0);
+    EXPECT_STREQ(out, "");
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(out, 0, units), -1);
+    EXPECT_EQ(TzConverUnicodeToUtf8WithArray(nullptr, 8, units), -1);
 }
 
 TEST(Utf8Units, ArraysRoundTrip)
@@ -120,6 +163,27 @@ TEST(Strings, ReplaceStringWithString)
     // A replacement containing the word ends instead of growing forever.
     EXPECT_STREQ(TzReplaceStringWithString("ab", "a", "aa", position), "aab");
     EXPECT_STREQ(TzReplaceStringWithString("abc", "", "x", position), "abc");
+    EXPECT_STREQ(TzReplaceStringWithString(nullptr, "a", "b", position), "");
+    // A shorter replacement leaves no occurrence anywhere: runs collapse.
+    EXPECT_STREQ(TzReplaceStringWithString("a     b  c", "  ", " ", position), "a b c");
+    EXPECT_STREQ(TzReplaceStringWithString("xaabby", "ab", "", position), "xy");
+    // A replacement that rebuilds the word with the text beside it ends.
+    EXPECT_STREQ(TzReplaceStringWithString("aab", "ab", "bbaa", position), "abbaa");
+    EXPECT_STREQ(TzReplaceStringWithString("abb", "ab", "xa", position), "xxa");
+    EXPECT_EQ(position, -1);
+}
+
+TEST(Strings, ReplaceStringWithStringOverLongTexts)
+{
+    // Searching the whole text again after every replacement takes hours here.
+    const size_t n = 1 << 20;
+    int position = 0;
+    const std::string as(n, 'a');
+    EXPECT_EQ(std::string(TzReplaceStringWithString(as.c_str(), "a", "bc", position)).size(), 2 * n);
+    EXPECT_STREQ(TzReplaceStringWithString(as.c_str(), "aa", "a", position), "a");
+    std::string grow(n, 'a');
+    grow += 'b';
+    EXPECT_EQ(std::string(TzReplaceStringWithString(grow.c_str(), "ab", "bbaa", position)).size(), n + 3);
 }
 
 TEST(Strings, NewCharTruncatesAndTerminates)

@@ -11,6 +11,14 @@
 #include <time.h>
 #include <sys/types.h>
 
+#include "platform/CCPlatformConfig.h"
+// gettimeofday and struct timeval
+#if CC_TARGET_PLATFORM == CC_PLATFORM_WIN32
+#include "platform/win32/CCStdC-win32.h"
+#else
+#include <sys/time.h>
+#endif
+
 #ifndef MIN
 #define MIN(x, y) (((x) > (y)) ? (y) : (x))
 #endif
