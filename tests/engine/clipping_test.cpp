@@ -194,3 +194,31 @@ TEST_F(ClippingNodeTest, AlphaThresholdGivesTheStencilTheAlphaTestProgram)
     EXPECT_EQ(stencil->getGLProgramState(), own);
     stencil->release();
 }
+
+TEST_F(ClippingNodeTest, PastEightLayersTheInnerStencilsAreIgnored)
+{
+    // One stencil bit per layer: the ninth nesting level opens none, and the
+    // levels around it still close their own.
+    Node* parent = scene;
+    for (int depth = 0; depth < 9; ++depth)
+    {
+        auto clip = ClippingNode::create(Node::create());
+        parent->addChild(clip);
+        parent = clip;
+    }
+    parent->addChild(MarkNode::create("deepest", &log));
+    scene->addChild(MarkNode::create("after", &log));
+    EXPECT_EQ(drawn(), (std::vector<std::string>{"deepest@7", "after@-1"}));
+    EXPECT_EQ(drawn(), (std::vector<std::string>{"deepest@7", "after@-1"})); // and again next frame
+}
+
+TEST_F(ClippingNodeTest, ReplacingTheStencilWhileOffSceneLeavesItAlone)
+{
+    auto clip = ClippingNode::create(MarkNode::create("first", &log));
+    clip->setStencil(MarkNode::create("second", &log));
+    EXPECT_TRUE(log.empty()); // neither entered nor left: the node is not running
+    clip->setStencil(clip->getStencil()); // the same one: nothing happens
+    EXPECT_EQ(clip->getStencil()->getName(), "second");
+    scene->addChild(clip);
+    EXPECT_EQ(log, (std::vector<std::string>{"enter second"}));
+}
