@@ -222,3 +222,22 @@ TEST_F(ClippingNodeTest, ReplacingTheStencilWhileOffSceneLeavesItAlone)
     scene->addChild(clip);
     EXPECT_EQ(log, (std::vector<std::string>{"enter second"}));
 }
+
+TEST_F(ClippingNodeTest, TheStencilRunsActionsWhileTheNodeRuns)
+{
+    auto stencil = Node::create();
+    auto clip = ClippingNode::create(stencil);
+    clip->retain(); // outlives the frames below while off the scene
+    stencil->runAction(MoveBy::create(1.0f, Vec2(100, 0)));
+    frames(2, 0.25f);
+    EXPECT_FLOAT_EQ(0, stencil->getPositionX()); // not running yet: paused
+
+    scene->addChild(clip);
+    frames(3, 0.25f);
+    const float moved = stencil->getPositionX();
+    EXPECT_GT(moved, 0);
+    clip->removeFromParent();
+    frames(2, 0.25f);
+    EXPECT_FLOAT_EQ(moved, stencil->getPositionX()); // off the scene again: paused
+    clip->release();
+}

@@ -545,3 +545,17 @@ TEST_F(EventsTest, KeyboardLayersHearKeysWhileEnabled)
     ASSERT_EQ(layer->keys.size(), 1u);
     EXPECT_EQ(layer->keys[0], EventKeyboard::KeyCode::KEY_BACK); // the same key
 }
+
+TEST_F(EventsTest, InvisibleNodesStillGetTouches)
+{
+    // Visibility is the widgets' business: the dispatcher delivers anyway.
+    auto parent = child(scene, "parent", 0);
+    auto hidden = child(parent, "hidden", 0);
+    listen(hidden, "hidden", &rec, true, true);
+    parent->setVisible(false);
+    tap();
+    hidden->setVisible(false);
+    tap();
+    EXPECT_EQ(rec.log, (std::vector<std::string>{"hidden began", "hidden moved", "hidden ended", "hidden began",
+                                                 "hidden moved", "hidden ended"}));
+}

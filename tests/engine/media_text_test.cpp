@@ -512,6 +512,13 @@ TEST_F(MediaText, FontFileFieldsShowACursorWhileAttached)
     EXPECT_FALSE(IMEDispatcher::sharedDispatcher()->isAnyDelegateAttachedWithIME());
     EXPECT_EQ("\xE4\xB8\xAD\xE6\x96\x87", shown());
 
+    // Empty and attached, it shows the cursor instead of the placeholder.
+    field->setString("");
+    ASSERT_TRUE(field->attachWithIME());
+    EXPECT_EQ("\b|", shown());
+    EXPECT_TRUE(field->detachWithIME());
+    EXPECT_EQ("hint", shown());
+
     // A system-font field has no cursor.
     TextFieldTTF* plain = TextFieldTTF::textFieldWithPlaceHolder("", "Arial", 20);
     ASSERT_NE(nullptr, plain);

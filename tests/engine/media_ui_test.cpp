@@ -529,4 +529,60 @@ TEST_F(MediaUi, ScrollViewContentFollowsAtAThirdPastItsEdges)
     touch(2, 100, 480);
 }
 
+// Notes what the view says of the drag each time it scrolls.
+class DragWatcher : public ScrollViewDelegate
+{
+public:
+    void scrollViewDidScroll(ScrollView* view) override { dragging.push_back(view->isDragging()); }
+    std::vector<bool> dragging;
+};
+
+TEST_F(MediaUi, ScrollViewIsDraggingWhileTheFingerIsDownOnly)
+{
+    ScrollView* view = ScrollView::create(Size(200, 300));
+    ASSERT_NE(nullptr, view);
+    view->setContentSize(Size(200, 900));
+    view->setDirection(ScrollView::Direction::VERTICAL);
+    view->setContentOffset(Vec2(0, -600));
+    scene->addChild(view);
+    DragWatcher watcher;
+    view->setDelegate(&watcher);
+
+    touch(0, 100, 100);
+    touch(1, 100, 110);
+    touch(1, 100, 140);
+    touch(1, 100, 180);
+    ASSERT_FALSE(watcher.dragging.empty());
+    for (bool dragging : watcher.dragging) EXPECT_TRUE(dragging);
+    touch(2, 100, 180);
+
+    // The fling that follows scrolls with the finger gone.
+    watcher.dragging.clear();
+    frames(30, 1.0f / 60);
+    ASSERT_FALSE(watcher.dragging.empty());
+    for (bool dragging : watcher.dragging) EXPECT_FALSE(dragging);
+    view->setDelegate(nullptr);
+}
+
+TEST_F(MediaUi, NineSliceInsetsSetOneByOneAreCutBackToo)
+{
+    put("box.png", media_test::solidPng(30, 30, media_test::PNG_RGBA));
+    ui::Scale9Sprite* s9 = ui::Scale9Sprite::create(Rect(5, 5, 20, 20), "box.png");
+    ASSERT_NE(nullptr, s9);
+    s9->setInsetTop(2);
+    EXPECT_SAME(Rect(5, 2, 20, 23), s9->getCapInsets());
+    s9->setInsetLeft(40); // an origin past the image goes back to 0
+    EXPECT_FLOAT_EQ(0, s9->getCapInsets().origin.x);
+    EXPECT_FLOAT_EQ(0, s9->getInsetLeft());
+    // Whatever the edges say, the slices stay inside the image.
+    s9->setContentSize(Size(90, 90));
+    ASSERT_EQ(9u, s9->getSliceQuads().size());
+    for (const V3F_C4B_T2F_Quad& q : s9->getSliceQuads())
+    {
+        EXPECT_GE(q.br.vertices.x, q.bl.vertices.x);
+        EXPECT_GE(q.bl.texCoords.u, 0.0f);
+        EXPECT_LE(q.br.texCoords.u, 1.0f);
+    }
+}
+
 } // namespace
