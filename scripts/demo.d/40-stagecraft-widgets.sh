@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Stagecraft's widgets in one scene, run by widgetdemo.exe (Stagecraft.dll
+# under Wine) headless under the engine's clock: buttons in their states, a
+# toggle, a long press, scores, a count-down label, a turn clock that removes
+# itself, rolling numbers and a seconds count-down, each line what a game
+# sees at that moment.
+set -uo pipefail
+root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
+build="${DEMO_BUILD_DIR:-$root/build/win32}"
+bindir="$build/bin"
+exe="$bindir/widgetdemo.exe"
+[ -f "$exe" ] || cmake --build "$build" --target widgetdemo >/dev/null || exit 1
+
+echo "stagecraft widgets: $(basename "$exe") with Stagecraft.dll, 960 x 640 scene, 60 frames a second"
+# Run from the programs' folder: the library's resources and the pictures lie there.
+cd "$bindir" || exit 1
+wine "$exe" </dev/null 2>/dev/null | tr -d '\r' | sed 's/^/  /'
+exit "${PIPESTATUS[0]}"
