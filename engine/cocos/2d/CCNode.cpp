@@ -392,28 +392,31 @@ void Node::visit(Renderer* renderer, const Mat4& parentTransform, uint32_t paren
     _director->pushMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW);
     _director->loadMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW, _modelViewTransform);
 
-    if (!_children.empty())
-    {
-        sortAllChildren();
-        Vector<Node*> children = _children; // drawing code may change the list
-        ssize_t i = 0;
-        for (ssize_t size = children.size(); i < size; ++i)
-        {
-            auto node = children.at(i);
-            if (node->_localZOrder < 0)
-                node->visit(renderer, _modelViewTransform, flags);
-            else
-                break;
-        }
-        this->draw(renderer, _modelViewTransform, flags);
-        for (ssize_t size = children.size(); i < size; ++i)
-            children.at(i)->visit(renderer, _modelViewTransform, flags);
-    }
-    else
-    {
-        this->draw(renderer, _modelViewTransform, flags);
-    }
+    drawSelfAndChildren(renderer, flags);
     _director->popMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW);
+}
+
+void Node::drawSelfAndChildren(Renderer* renderer, uint32_t flags)
+{
+    if (_children.empty())
+    {
+        this->draw(renderer, _modelViewTransform, flags);
+        return;
+    }
+    sortAllChildren();
+    Vector<Node*> children = _children; // drawing code may change the list
+    ssize_t i = 0;
+    for (ssize_t size = children.size(); i < size; ++i)
+    {
+        auto node = children.at(i);
+        if (node->_localZOrder < 0)
+            node->visit(renderer, _modelViewTransform, flags);
+        else
+            break;
+    }
+    this->draw(renderer, _modelViewTransform, flags);
+    for (ssize_t size = children.size(); i < size; ++i)
+        children.at(i)->visit(renderer, _modelViewTransform, flags);
 }
 
 Mat4 Node::transform(const Mat4& parentTransform)

@@ -302,6 +302,8 @@ protected:
     void addChildHelper(Node* child, int localZOrder, int tag, const std::string& name, bool setTag);
     Mat4 transform(const Mat4& parentTransform);
     uint32_t processParentFlags(const Mat4& parentTransform, uint32_t parentFlags);
+    // The children below z 0, this node's own draw, then the other children.
+    void drawSelfAndChildren(Renderer* renderer, uint32_t flags);
     virtual void updateCascadeOpacity();
     virtual void disableCascadeOpacity();
     virtual void updateCascadeColor();
