@@ -102,13 +102,21 @@ CSpriteAlert* CSpriteAlert::create()
     return nullptr;
 }
 
-CSpriteAlert* CSpriteAlert::create(const std::string& message, TzButtonEnum buttons)
+CSpriteAlert* CSpriteAlert::CreateOnPanel()
 {
     CSpriteAlert* alert = create();
     if (alert == nullptr)
         return nullptr;
     alert->SetBackLayerColor(Color4B(0, 0, 0, 255));
     alert->SetBackFile(m_sBackFile);
+    return alert;
+}
+
+CSpriteAlert* CSpriteAlert::create(const std::string& message, TzButtonEnum buttons)
+{
+    CSpriteAlert* alert = CreateOnPanel();
+    if (alert == nullptr)
+        return nullptr;
     alert->SetAlertTitle(m_sBackFileTitle);
     alert->SetAlertMessage(message);
     alert->SetAlertButton(buttons);
@@ -129,11 +137,9 @@ CSpriteAlert* CSpriteAlert::create(const std::string& message, Node* target, SEL
 
 CSpriteAlert* CSpriteAlert::createPC(const std::string& message, TzButtonEnum buttons)
 {
-    CSpriteAlert* alert = create();
+    CSpriteAlert* alert = CreateOnPanel();
     if (alert == nullptr)
         return nullptr;
-    alert->SetBackLayerColor(Color4B(0, 0, 0, 255));
-    alert->SetBackFile(m_sBackFile);
     alert->SetAlertMessage(message);
     alert->SetAlertButtonPC(buttons);
     alert->SetAlertAutoNormal();

@@ -89,6 +89,8 @@ public:
     void OnTouchCancel(cocos2d::Touch* touch, cocos2d::Event* event);
 
 private:
+    // An empty alert with the black backdrop and the panel.
+    static CSpriteAlert* CreateOnPanel();
     void SetBackLayerColor(cocos2d::Color4B color);
     void SetBackFile(const std::string& file);
     void SetAlertTitle(const std::string& file);
