@@ -181,7 +181,11 @@ void CSpriteButton::SetButtonToggleFile(const std::string& file, int count, BUTT
 void CSpriteButton::SetButtonToggleWithIndex(int index)
 {
     const CSpriteButton* normal = m_pStateSprite[BUTTON_NORMAL];
-    if (normal == nullptr || normal->getTexture() == nullptr)
+    if (normal == nullptr || normal->getTexture() == nullptr || m_fFrameWidth <= 0)
+        return;
+    // Only a frame that lies inside the strip.
+    const float width = normal->getTexture()->getContentSize().width;
+    if (index < 0 || (index + 1) * m_fFrameWidth > width + 0.5f)
         return;
     m_bToggleEnabled = true;
     ReplaceHolder(m_pToggleSprite, normal->getTexture(),
@@ -260,11 +264,6 @@ void CSpriteButton::setContentSize(const cocos2d::Size& size)
 
 // ---------------------------------------------------------------- state and look
 
-void CSpriteButton::Tint(const cocos2d::Color3B& colour)
-{
-    setColor(colour);
-}
-
 void CSpriteButton::RestScale(float factor)
 {
     setScale(m_fConstScaleX * factor, m_fConstScaleY * factor);
@@ -300,22 +299,22 @@ void CSpriteButton::SetButtonShowEnum(BUTTON_ENUM state)
             if (scale)
                 RestScale(1.0f);
             else
-                Tint(m_sColorNormal);
+                setColor(m_sColorNormal);
             break;
         case BUTTON_PRESSED:
         case BUTTON_SELECTED:
             if (scale)
                 RestScale(m_fScaleValue);
             else
-                Tint(m_sColorSelect);
+                setColor(m_sColorSelect);
             break;
         case BUTTON_HOVER:
-            Tint(m_sColorSelect);
+            setColor(m_sColorSelect);
             break;
         case BUTTON_DISABLED:
             if (scale)
                 RestScale(1.0f);
-            Tint(m_sColorSelect);
+            setColor(m_sColorSelect);
             break;
         default:
             break;
@@ -348,33 +347,35 @@ void CSpriteButton::SetEnableToggle(bool on)
     ShowSprite(on ? static_cast<const cocos2d::Sprite*>(m_pToggleSprite) : m_pStateSprite[BUTTON_NORMAL]);
 }
 
+void CSpriteButton::TintParts(const cocos2d::Color3B* label, const cocos2d::Color3B* background,
+                              const cocos2d::Color3B& own)
+{
+    if (m_pLabel == nullptr && m_pScale9 == nullptr) {
+        setColor(own);
+        return;
+    }
+    if (m_pLabel != nullptr && label != nullptr)
+        m_pLabel->setColor(*label);
+    if (m_pScale9 != nullptr && background != nullptr)
+        m_pScale9->setColor(*background);
+}
+
 void CSpriteButton::SetColorSelect(const cocos2d::Color3B& colour)
 {
     m_sColorSelect = colour;
-    if (m_pLabel != nullptr)
-        m_pLabel->setColor(colour);
-    if (m_pScale9 != nullptr)
-        m_pScale9->setColor(colour);
-    if (m_pLabel == nullptr && m_pScale9 == nullptr)
-        Tint(colour);
+    TintParts(&colour, &colour, colour);
 }
 
 void CSpriteButton::SetColorNormal(const cocos2d::Color3B& colour)
 {
     m_sColorNormal = colour;
-    if (m_pScale9 != nullptr)
-        m_pScale9->setColor(cocos2d::Color3B::WHITE);
-    if (m_pLabel != nullptr)
-        m_pLabel->setColor(colour);
-    if (m_pLabel == nullptr && m_pScale9 == nullptr)
-        Tint(colour);
+    TintParts(&colour, &cocos2d::Color3B::WHITE, colour);
 }
 
 void CSpriteButton::SetColorDisable(const cocos2d::Color3B& colour)
 {
     m_sColorDisable = colour;
-    if (m_pLabel == nullptr && m_pScale9 == nullptr)
-        Tint(colour);
+    TintParts(nullptr, nullptr, colour);
 }
 
 cocos2d::Rect CSpriteButton::getRect() const
@@ -433,12 +434,17 @@ void CSpriteButton::onExit()
     cocos2d::Sprite::onExit();
 }
 
+void CSpriteButton::DropHover()
+{
+    if (m_pButtonMoved == this)
+        m_pButtonMoved = nullptr;
+}
+
 void CSpriteButton::ReleaseInput()
 {
     if (m_pButtonLock == this)
         m_pButtonLock = nullptr;
-    if (m_pButtonMoved == this)
-        m_pButtonMoved = nullptr;
+    DropHover();
     unschedule(CC_SCHEDULE_SELECTOR(CSpriteButton::schedulePressedTime));
     m_fPressedTime = 0;
     m_bLongPressFired = false;
@@ -513,13 +519,14 @@ void CSpriteButton::TzTouchMoved(cocos2d::Vec2 point, int button)
     if (m_pButtonLock != nullptr && m_pButtonLock != this)
         return;
     if (m_bScroll) {
+        // A press that turned into a drag of a list is no long press.
         m_bPressed = false;
         SetButtonShowEnum(BUTTON_NORMAL);
+        undoLongPressButton();
         return;
     }
     if (AncestorHidden()) {
-        if (m_pButtonMoved == this)
-            m_pButtonMoved = nullptr;
+        DropHover();
         return;
     }
     SetSelectorPoint(point);
@@ -531,8 +538,7 @@ void CSpriteButton::TzTouchMoved(cocos2d::Vec2 point, int button)
             m_pButtonMoved = this;
         SetButtonShowEnum(m_bPressed ? BUTTON_PRESSED : BUTTON_HOVER);
     } else {
-        if (m_pButtonMoved == this)
-            m_pButtonMoved = nullptr;
+        DropHover();
         SetButtonShowEnum(BUTTON_NORMAL);
         undoLongPressButton();
     }
@@ -544,8 +550,10 @@ void CSpriteButton::TzTouchEnded(cocos2d::Vec2 point, int)
     if (m_pButtonLock == this)
         m_pButtonLock = nullptr;
     if (m_bScroll) {
+        // A press that turned into a drag of a list is no long press.
         m_bPressed = false;
         SetButtonShowEnum(BUTTON_NORMAL);
+        undoLongPressButton();
         return;
     }
     SetSelectorPoint(point);
@@ -570,15 +578,18 @@ void CSpriteButton::TzTouchCancel(cocos2d::Vec2 point, int button)
 
 void CSpriteButton::OnMouseMove(cocos2d::Event* event)
 {
-    if (!isVisible() || m_eButtonStatus == BUTTON_DISABLED)
+    if (!isVisible() || m_eButtonStatus == BUTTON_DISABLED) {
+        // A button hidden or disabled under the pointer (often by its own
+        // click handler) hands the hover on; it would never hear a move again.
+        DropHover();
         return;
+    }
     if (m_bScroll) {
         SetButtonShowEnum(BUTTON_NORMAL);
         return;
     }
     if (AncestorHidden()) {
-        if (m_pButtonMoved == this)
-            m_pButtonMoved = nullptr;
+        DropHover();
         return;
     }
     bool track = m_pButtonMoved == nullptr || m_pButtonMoved == this;

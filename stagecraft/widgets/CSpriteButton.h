@@ -55,7 +55,7 @@ public:
     void SetButtonTextureEnum(cocos2d::Texture2D* texture, cocos2d::Rect rect, BUTTON_ENUM state);
     void SetButtonToggleFile(const std::string& file, int count, BUTTON_ENUM state);
     // The toggled look is frame index of the normal look's strip; nothing
-    // without a normal look.
+    // without a normal look or for a frame outside the strip.
     void SetButtonToggleWithIndex(int index);
 
     // Label and background.
@@ -137,9 +137,14 @@ private:
     static void ReplaceHolder(CSpriteButton*& slot, cocos2d::Texture2D* texture, const cocos2d::Rect& rect);
     void ShowSprite(const cocos2d::Sprite* source);
     bool AncestorHidden() const;
-    void Tint(const cocos2d::Color3B& colour);
+    // Tints the label and the background (null leaves one as it is); a
+    // button with neither takes own itself.
+    void TintParts(const cocos2d::Color3B* label, const cocos2d::Color3B* background, const cocos2d::Color3B& own);
     void RestScale(float factor);
     void FitLabel();
+    // Gives up m_pButtonMoved when this button holds it.
+    void DropHover();
+    // Gives up the press, the hover and a pending long press.
     void ReleaseInput();
 
     CSpriteButton* m_pStateSprite[STATE_COUNT];

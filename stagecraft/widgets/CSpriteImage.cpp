@@ -73,7 +73,7 @@ CSpriteImage* CSpriteImage::create(const std::string& file, cocos2d::Rect rect)
 CSpriteImage* CSpriteImage::create(const std::string& file, int count, int index)
 {
     CSpriteImage* image = create(file);
-    if (image == nullptr || count < 1)
+    if (image == nullptr || count < 1 || index < 0 || index >= count)
         return image;
     const cocos2d::Size size = image->getTexture()->getContentSize();
     const float w = size.width / count;
@@ -133,7 +133,7 @@ void CSpriteImage::SetTextureFile(const std::string& file, cocos2d::Rect rect)
 void CSpriteImage::SetTextureType(int index, int count)
 {
     cocos2d::Texture2D* texture = getTexture();
-    if (texture == nullptr || count < 1)
+    if (texture == nullptr || count < 1 || index < 0 || index >= count)
         return;
     m_fNumsWidth = static_cast<float>(texture->getPixelsWide()) / count;
     m_fNumsHeight = static_cast<float>(texture->getPixelsHigh());

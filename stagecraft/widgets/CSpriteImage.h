@@ -25,7 +25,8 @@ public:
     static CSpriteImage* create(const std::string& file, cocos2d::Rect rect);
     static CSpriteImage* create(cocos2d::Texture2D* texture);
     static CSpriteImage* create(cocos2d::Texture2D* texture, cocos2d::Rect rect);
-    // Frame index of count equal frames of the file (the whole file for a count below 1).
+    // Frame index of count equal frames of the file (the whole file when
+    // there is no such frame).
     static CSpriteImage* create(const std::string& file, int count, int index);
     static CSpriteImage* createWithTimeClock(const std::string& background, const std::string& digits,
                                              float glyphWidth, float seconds);
@@ -37,6 +38,8 @@ public:
     void SetTextureRect1(float x, float y, float w, float h);
     // A rect of size 0 x 0 stands for the whole texture (origin kept).
     void SetTextureFile(const std::string& file, cocos2d::Rect rect);
+    // Frame index of count equal frames of the current texture; nothing when
+    // there is no such frame.
     void SetTextureType(int index, int count);
 
     // Two-digit seconds clock over this image (digits 0-9 in the strip).

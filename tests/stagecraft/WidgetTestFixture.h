@@ -1,7 +1,7 @@
-// Shared by the widget tests: a director with a 960 x 640 window (design
-// resolution the same) running a scene, input entering through the view as
-// a desktop window delivers it, and time passing through the main loop. The
-// images are real PNG files in "stagecraft_fixtures/" beside the programs.
+// Shared by the widget tests: the engine tests' director with a 960 x 640
+// window running a scene, input entering through the view as a desktop
+// window delivers it, and time passing through the main loop. The images are
+// real PNG files in "stagecraft_fixtures/" beside the programs.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,33 +11,11 @@
 
 #include "cocos2d.h"
 
-class WidgetTest : public ::testing::Test {
+#include "../engine/EngineTestFixture.h"
+
+class WidgetTest : public EngineTest {
 protected:
     static constexpr float kHeight = 640;
-
-    void SetUp() override
-    {
-        director = cocos2d::Director::getInstance();
-        view = cocos2d::GLViewImpl::createWithRect("widgets", cocos2d::Rect(0, 0, 960, kHeight));
-        director->setOpenGLView(view);
-        view->setDesignResolutionSize(960, kHeight, ResolutionPolicy::SHOW_ALL);
-        scene = cocos2d::Scene::create();
-        director->runWithScene(scene);
-        director->mainLoop(0.0f);
-    }
-
-    void TearDown() override
-    {
-        director->end();
-        director->mainLoop(0.0f);
-    }
-
-    // Frames of dt seconds through the engine's main loop.
-    void frames(int count, float dt)
-    {
-        for (int i = 0; i < count; ++i)
-            director->mainLoop(dt);
-    }
 
     // Touch phases at a scene point (origin bottom-left); the view takes
     // window pixels with the origin top-left.
@@ -52,10 +30,6 @@ protected:
     void mouseMove(cocos2d::Vec2 p) { view->handleMouseMove(p.x, kHeight - p.y); }
 
     static std::string fixture(const std::string& name) { return "stagecraft_fixtures/" + name; }
-
-    cocos2d::Director* director = nullptr;
-    cocos2d::GLView* view = nullptr;
-    cocos2d::Scene* scene = nullptr;
 
 private:
     void touch(int phase, cocos2d::Vec2 p, intptr_t id)

@@ -89,6 +89,8 @@ TEST_F(ButtonTest, ToggleFlipsOnEveryClick)
     EXPECT_EQ(bare->GetToggleSprite(), nullptr);
 
     CSpriteButton* button = stripButton("toggle", Vec2(200, 200));
+    button->SetButtonToggleWithIndex(5); // beyond the five frames
+    EXPECT_FALSE(button->GetEnableToggle());
     button->SetButtonToggleWithIndex(2);
     ASSERT_TRUE(button->GetEnableToggle());
     tap(Vec2(200, 200));
@@ -216,6 +218,17 @@ TEST_F(ButtonTest, LongPressThenEnded)
     EXPECT_EQ(log->log,
               (std::vector<std::string>{ "began long", "long long", "long-ended long", "ended long" }));
 
+    // A press that becomes the drag of a list fires neither.
+    log->log.clear();
+    touchBegin(Vec2(200, 200));
+    frames(3, 0.1f);
+    CSpriteButton::m_bScroll = true;
+    touchMove(Vec2(200, 230));
+    frames(10, 0.1f);
+    touchEnd(Vec2(200, 230));
+    CSpriteButton::m_bScroll = false;
+    EXPECT_EQ(log->log, (std::vector<std::string>{ "began long" }));
+
     // A short press fires neither.
     log->log.clear();
     touchBegin(Vec2(200, 200));
@@ -263,6 +276,15 @@ TEST_F(ButtonTest, MouseHoverAndItsOwner)
     EXPECT_EQ(button->GetButtonStatus(), CSpriteButton::BUTTON_NORMAL);
     mouseMove(Vec2(400, 200));
     EXPECT_EQ(inside->GetButtonStatus(), CSpriteButton::BUTTON_HOVER);
+    // A button disabled by its own click hands the hover on.
+    CSpriteButton::m_pButtonMoved = nullptr;
+    mouseMove(Vec2(200, 200));
+    ASSERT_EQ(CSpriteButton::m_pButtonMoved, button);
+    button->SetEnableTouch(false);
+    mouseMove(Vec2(205, 200));
+    EXPECT_EQ(CSpriteButton::m_pButtonMoved, nullptr);
+    mouseMove(Vec2(400, 200));
+    EXPECT_EQ(CSpriteButton::m_pButtonMoved, inside);
     // A hidden ancestor gives the hover up.
     CSpriteButton::m_pButtonMoved = inside;
     panel->setVisible(false);

@@ -53,11 +53,13 @@ TEST_F(ImageTest, FramesOfAStrip)
     EXPECT_EQ(image->getTextureRect(), Rect(300, 0, 100, 40));
     image->SetTextureType(1, 5);
     EXPECT_EQ(image->getTextureRect(), Rect(100, 0, 100, 40));
-    image->SetTextureType(1, 0); // no frames: nothing changes
+    image->SetTextureType(1, 0); // no such frames: nothing changes
+    image->SetTextureType(5, 5);
     EXPECT_EQ(image->getTextureRect(), Rect(100, 0, 100, 40));
     image->SetTextureFile(fixture("bar40x20.png"), Rect(5, 0, 0, 0));
     EXPECT_EQ(image->getTextureRect(), Rect(5, 0, 40, 20));
     EXPECT_EQ(CSpriteImage::create(fixture("strip500x40.png"), 0, 2)->getTextureRect(), Rect(0, 0, 500, 40));
+    EXPECT_EQ(CSpriteImage::create(fixture("strip500x40.png"), 5, -1)->getTextureRect(), Rect(0, 0, 500, 40));
     EXPECT_EQ(CSpriteImage::create(fixture("missing.png")), nullptr);
 
     image->SetChairID(3);
