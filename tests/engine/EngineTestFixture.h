@@ -1,7 +1,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include "GeometryExpect.h"
 #include "cocos2d.h"
+
 
 // A director with a 960 x 640 window (design resolution the same, SHOW_ALL)
 // running an empty scene. Each test ends the director, which clears the

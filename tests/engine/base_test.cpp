@@ -150,17 +150,26 @@ TEST_F(RefAndPoolTest, NotificationsReachObserversOfTheNameAndSender)
     EXPECT_EQ(onlyA.senders.size(), 2u);
 }
 
-TEST_F(RefAndPoolTest, ObserverRemovedDuringAPostIsNotCalledAfterwards)
+TEST_F(RefAndPoolTest, APostReachesTheObserversThereWhenItBegan)
 {
     auto center = __NotificationCenter::getInstance();
-    Observer first, second;
-    first.onCall = [&]() { center->removeAllObservers(&second); };
+    Observer first, second, late;
+    first.onCall = [&]() {
+        center->removeAllObservers(&second);
+        center->addObserver(&late, callfuncO_selector(Observer::onNote), "note", nullptr);
+    };
     center->addObserver(&first, callfuncO_selector(Observer::onNote), "note", nullptr);
     center->addObserver(&second, callfuncO_selector(Observer::onNote), "note", nullptr);
     center->postNotification("note");
     EXPECT_EQ(first.senders.size(), 1u);
-    EXPECT_TRUE(second.senders.empty());
+    EXPECT_EQ(second.senders.size(), 1u); // removed during the post, still called in it
+    EXPECT_TRUE(late.senders.empty());    // added during it, waits for the next
+    first.onCall = nullptr;
+    center->postNotification("note");
+    EXPECT_EQ(second.senders.size(), 1u);
+    EXPECT_EQ(late.senders.size(), 1u);
     center->removeAllObservers(&first);
+    center->removeAllObservers(&late);
 }
 
 TEST(RandomHelperTest, IntegersCoverBothEndsAndNothingElse)

@@ -194,3 +194,50 @@ TEST_F(ClippingNodeTest, AlphaThresholdGivesTheStencilTheAlphaTestProgram)
     EXPECT_EQ(stencil->getGLProgramState(), own);
     stencil->release();
 }
+
+TEST_F(ClippingNodeTest, PastEightLayersTheInnerStencilsAreIgnored)
+{
+    // One stencil bit per layer: the ninth nesting level opens none, and the
+    // levels around it still close their own.
+    Node* parent = scene;
+    for (int depth = 0; depth < 9; ++depth)
+    {
+        auto clip = ClippingNode::create(Node::create());
+        parent->addChild(clip);
+        parent = clip;
+    }
+    parent->addChild(MarkNode::create("deepest", &log));
+    scene->addChild(MarkNode::create("after", &log));
+    EXPECT_EQ(drawn(), (std::vector<std::string>{"deepest@7", "after@-1"}));
+    EXPECT_EQ(drawn(), (std::vector<std::string>{"deepest@7", "after@-1"})); // and again next frame
+}
+
+TEST_F(ClippingNodeTest, ReplacingTheStencilWhileOffSceneLeavesItAlone)
+{
+    auto clip = ClippingNode::create(MarkNode::create("first", &log));
+    clip->setStencil(MarkNode::create("second", &log));
+    EXPECT_TRUE(log.empty()); // neither entered nor left: the node is not running
+    clip->setStencil(clip->getStencil()); // the same one: nothing happens
+    EXPECT_EQ(clip->getStencil()->getName(), "second");
+    scene->addChild(clip);
+    EXPECT_EQ(log, (std::vector<std::string>{"enter second"}));
+}
+
+TEST_F(ClippingNodeTest, TheStencilRunsActionsWhileTheNodeRuns)
+{
+    auto stencil = Node::create();
+    auto clip = ClippingNode::create(stencil);
+    clip->retain(); // outlives the frames below while off the scene
+    stencil->runAction(MoveBy::create(1.0f, Vec2(100, 0)));
+    frames(2, 0.25f);
+    EXPECT_FLOAT_EQ(0, stencil->getPositionX()); // not running yet: paused
+
+    scene->addChild(clip);
+    frames(3, 0.25f);
+    const float moved = stencil->getPositionX();
+    EXPECT_GT(moved, 0);
+    clip->removeFromParent();
+    frames(2, 0.25f);
+    EXPECT_FLOAT_EQ(moved, stencil->getPositionX()); // off the scene again: paused
+    clip->release();
+}

@@ -311,7 +311,7 @@ TEST_F(EventsTest, ResolutionPoliciesPlaceTheDesignInTheFrame)
     view->setDesignResolutionSize(960, 640, ResolutionPolicy::SHOW_ALL);
     EXPECT_FLOAT_EQ(view->getScaleX(), 500.0f / 640.0f);
     EXPECT_FLOAT_EQ(view->getViewPortRect().origin.x, 125);
-    EXPECT_EQ(director->getVisibleSize(), Size(960, 640));
+    EXPECT_SAME(director->getVisibleSize(), Size(960, 640));
 
     view->setDesignResolutionSize(960, 640, ResolutionPolicy::NO_BORDER);
     EXPECT_FLOAT_EQ(view->getScaleY(), 1000.0f / 960.0f);
@@ -319,7 +319,7 @@ TEST_F(EventsTest, ResolutionPoliciesPlaceTheDesignInTheFrame)
     EXPECT_NEAR(director->getVisibleOrigin().y, 80, 1e-3f);
 
     view->setDesignResolutionSize(960, 640, ResolutionPolicy::FIXED_HEIGHT);
-    EXPECT_EQ(director->getWinSize(), Size(1280, 640));
+    EXPECT_SAME(director->getWinSize(), Size(1280, 640));
 
     view->setDesignResolutionSize(960, 640, ResolutionPolicy::EXACT_FIT);
     EXPECT_FLOAT_EQ(view->getScaleX(), 1000.0f / 960.0f);
@@ -347,11 +347,11 @@ TEST_F(EventsTest, MouseButtonsMovesAndWheel)
     view->handleMouseUp(110, 40);
     view->handleMouseDown(5, 5, EventMouse::MouseButton::BUTTON_RIGHT);
     view->handleMouseUp(5, 5, EventMouse::MouseButton::BUTTON_RIGHT);
-    view->handleMouseScroll(5, 5, 0, -3);
+    view->handleMouseScroll(5, 5, 0, -3); // turned down: listeners see it negated
 
     // The left button also drives touch 0, ahead of its mouse event.
     EXPECT_EQ(rec.log, (std::vector<std::string>{"move -1", "touch began", "down 0", "touch moved", "move 0",
-                                                 "touch ended", "up 0", "down 1", "up 1", "scroll -3"}));
+                                                 "touch ended", "up 0", "down 1", "up 1", "scroll 3"}));
     EXPECT_EQ(rec.locations[0], Vec2(100, 600)); // the touch
     EXPECT_EQ(rec.locations[1], Vec2(100, 600)); // the cursor
 
@@ -544,4 +544,18 @@ TEST_F(EventsTest, KeyboardLayersHearKeysWhileEnabled)
     view->handleKey(EventKeyboard::KeyCode::KEY_ESCAPE, false);
     ASSERT_EQ(layer->keys.size(), 1u);
     EXPECT_EQ(layer->keys[0], EventKeyboard::KeyCode::KEY_BACK); // the same key
+}
+
+TEST_F(EventsTest, InvisibleNodesStillGetTouches)
+{
+    // Visibility is the widgets' business: the dispatcher delivers anyway.
+    auto parent = child(scene, "parent", 0);
+    auto hidden = child(parent, "hidden", 0);
+    listen(hidden, "hidden", &rec, true, true);
+    parent->setVisible(false);
+    tap();
+    hidden->setVisible(false);
+    tap();
+    EXPECT_EQ(rec.log, (std::vector<std::string>{"hidden began", "hidden moved", "hidden ended", "hidden began",
+                                                 "hidden moved", "hidden ended"}));
 }

@@ -22,7 +22,7 @@ class LayerTest : public EngineTest
 TEST_F(LayerTest, ColourLayerQuadFollowsSizeColourAndOpacity)
 {
     auto layer = LayerColor::create(Color4B(255, 0, 0, 128), 200, 100);
-    EXPECT_EQ(layer->getContentSize(), Size(200, 100));
+    EXPECT_SAME(layer->getContentSize(), Size(200, 100));
     EXPECT_EQ(layer->getOpacity(), 128);
     EXPECT_EQ(layer->getSquareVertices()[3], Vec2(200, 100));
     expectColor(layer->getSquareColors()[0], 1, 0, 0, 128 / 255.0f);
@@ -42,7 +42,7 @@ TEST_F(LayerTest, ColourLayerQuadFollowsSizeColourAndOpacity)
     parent->addChild(layer);
     expectColor(layer->getSquareColors()[1], 0, 1, 0, 0);
 
-    EXPECT_EQ(LayerColor::create()->getContentSize(), Size(960, 640));
+    EXPECT_SAME(LayerColor::create()->getContentSize(), Size(960, 640));
 }
 
 TEST_F(LayerTest, GradientRunsFromStartAtTheTopToEndAtTheBottom)

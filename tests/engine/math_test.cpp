@@ -1,5 +1,6 @@
 // Vectors, matrices, rectangles, affine transforms and colours.
 #include <gtest/gtest.h>
+#include "GeometryExpect.h"
 #include "cocos2d.h"
 
 USING_NS_CC;
@@ -43,7 +44,9 @@ TEST(Mat4Test, ProductAppliesTheRightHandMatrixFirst)
 
     Mat4 copy = translate;
     copy.rotateZ(MATH_PIOVER2); // post-multiplies
-    EXPECT_EQ(copy, translate * rotate);
+    const Mat4 product = translate * rotate;
+    for (int i = 0; i < 16; ++i)
+        EXPECT_FLOAT_EQ(copy.m[i], product.m[i]) << "element " << i;
 }
 
 TEST(Mat4Test, InverseUndoesAndSingularMatricesStayAsTheyAre)
@@ -116,11 +119,11 @@ TEST(RectTest, UnionAndMergeCoverBoth)
 {
     Rect a(0, 0, 10, 10);
     Rect u = a.unionWithRect(Rect(20, -5, -5, 5)); // a negative width counts from its other edge
-    EXPECT_EQ(u, Rect(0, -5, 20, 15));
+    EXPECT_SAME(u, Rect(0, -5, 20, 15));
     a.merge(Rect(-5, 5, 1, 20));
-    EXPECT_EQ(a, Rect(-5, 0, 15, 25));
+    EXPECT_SAME(a, Rect(-5, 0, 15, 25));
     EXPECT_FALSE(Size(1, 2).equals(Size(1, 2.5f)));
-    EXPECT_EQ(Rect::ZERO, Rect(0, 0, 0, 0));
+    EXPECT_SAME(Rect::ZERO, Rect(0, 0, 0, 0));
 }
 
 TEST(AffineTransformTest, ConcatInvertAndBounds)
@@ -142,7 +145,7 @@ TEST(AffineTransformTest, ConcatInvertAndBounds)
     EXPECT_NEAR(bounds.size.height, 4, 1e-5f);
     Mat4 m;
     Mat4::createTranslation(3, 4, 0, &m);
-    EXPECT_EQ(RectApplyTransform(Rect(0, 0, 1, 1), m), Rect(3, 4, 1, 1));
+    EXPECT_SAME(RectApplyTransform(Rect(0, 0, 1, 1), m), Rect(3, 4, 1, 1));
 }
 
 TEST(ColorTest, ConversionsAndComparisons)

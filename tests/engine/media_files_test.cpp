@@ -227,3 +227,44 @@ TEST_F(MediaFiles, FilesAndFoldersAreManaged)
 }
 
 } // namespace
+
+TEST_F(MediaFiles, AddingASearchPathKeepsWhatWasResolved)
+{
+    FileUtils* fu = FileUtils::getInstance();
+    const std::string first = put("old/same.txt", "old");
+    put("new/same.txt", "new");
+    put("new/only.txt", "only");
+    fu->addSearchPath(dir + "old", true);
+    EXPECT_EQ(first, fu->fullPathForFilename("same.txt"));
+
+    // A path added in front does not change a name resolved before ...
+    fu->addSearchPath(dir + "new", true);
+    EXPECT_EQ(first, fu->fullPathForFilename("same.txt"));
+    EXPECT_EQ("old", fu->getStringFromFile("same.txt"));
+    // ... but serves names not resolved yet, and all of them once the cache
+    // is purged (as setSearchPaths does too).
+    EXPECT_EQ("only", fu->getStringFromFile("only.txt"));
+    fu->purgeCachedEntries();
+    EXPECT_EQ("new", fu->getStringFromFile("same.txt"));
+}
+
+TEST_F(MediaFiles, AbsolutePathsAsThePlatformSeesThem)
+{
+    FileUtils* fu = FileUtils::getInstance();
+    EXPECT_FALSE(fu->isAbsolutePath(""));
+    EXPECT_FALSE(fu->isAbsolutePath("a/b.png"));
+#ifdef _WIN32
+    // A drive or a share; a path from the root of the current drive is not.
+    EXPECT_TRUE(fu->isAbsolutePath("C:/x.png"));
+    EXPECT_TRUE(fu->isAbsolutePath("c:\\x.png"));
+    EXPECT_TRUE(fu->isAbsolutePath("//server/share/x.png"));
+    EXPECT_FALSE(fu->isAbsolutePath("/x.png"));
+    EXPECT_FALSE(fu->isAbsolutePath("\\x.png"));
+    // Such a path is looked for under the search paths.
+    put("x/y.txt", "found");
+    EXPECT_EQ("found", fu->getStringFromFile("/x/y.txt"));
+#else
+    EXPECT_TRUE(fu->isAbsolutePath("/x.png"));
+    EXPECT_FALSE(fu->isAbsolutePath("C:/x.png"));
+#endif
+}

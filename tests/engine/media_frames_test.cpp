@@ -54,9 +54,9 @@ TEST_F(MediaFrames, AtlasPropertyListsFillTheFrameCache)
 
     SpriteFrame* first = cache->getSpriteFrameByName("run_0.png");
     ASSERT_NE(nullptr, first);
-    EXPECT_EQ(Rect(0, 0, 16, 32), first->getRect());
+    EXPECT_SAME(Rect(0, 0, 16, 32), first->getRect());
     EXPECT_EQ(Vec2(1, -2), first->getOffset());
-    EXPECT_EQ(Size(20, 36), first->getOriginalSize());
+    EXPECT_SAME(Size(20, 36), first->getOriginalSize());
     EXPECT_FALSE(first->isRotated());
     ASSERT_NE(nullptr, first->getTexture());
     EXPECT_EQ(64, first->getTexture()->getPixelsWide());
@@ -67,7 +67,7 @@ TEST_F(MediaFrames, AtlasPropertyListsFillTheFrameCache)
 
     Sprite* sprite = Sprite::createWithSpriteFrameName("run_0.png");
     ASSERT_NE(nullptr, sprite);
-    EXPECT_EQ(Size(20, 36), sprite->getContentSize()); // the untrimmed size
+    EXPECT_SAME(Size(20, 36), sprite->getContentSize()); // the untrimmed size
     EXPECT_TRUE(sprite->isFrameDisplayed(first));
     EXPECT_EQ(nullptr, Sprite::createWithSpriteFrameName("run_9.png"));
 
@@ -112,9 +112,9 @@ TEST_F(MediaFrames, AnimationsLastTheirDelayUnits)
     EXPECT_EQ(animation, AnimationCache::getInstance()->getAnimation("walk"));
     Sprite* sprite = Sprite::create("walk.png");
     sprite->setDisplayFrameWithAnimationName("walk", 2);
-    EXPECT_EQ(Rect(20, 0, 10, 10), sprite->getTextureRect());
+    EXPECT_SAME(Rect(20, 0, 10, 10), sprite->getTextureRect());
     sprite->setDisplayFrameWithAnimationName("walk", 7); // out of range: unchanged
-    EXPECT_EQ(Rect(20, 0, 10, 10), sprite->getTextureRect());
+    EXPECT_SAME(Rect(20, 0, 10, 10), sprite->getTextureRect());
     AnimationCache::getInstance()->removeAnimation("walk");
     EXPECT_EQ(nullptr, AnimationCache::getInstance()->getAnimation("walk"));
 }

@@ -47,8 +47,8 @@ TEST_F(MediaUi, ScrollViewAnimatesItsContentOffset)
     EXPECT_EQ(ScrollView::Direction::BOTH, view->getDirection());
     EXPECT_EQ(-1, static_cast<int>(ScrollView::Direction::NONE));
     view->setContentSize(Size(600, 300));
-    EXPECT_EQ(Size(600, 300), view->getContentSize());
-    EXPECT_EQ(Size(200, 300), view->getViewSize());
+    EXPECT_SAME(Size(600, 300), view->getContentSize());
+    EXPECT_SAME(Size(200, 300), view->getViewSize());
     EXPECT_EQ(Vec2(-400, 0), view->minContainerOffset());
     scene->addChild(view);
     ScrollRecorder recorder;
@@ -92,7 +92,7 @@ TEST_F(MediaUi, DraggingMovesTheContentAndAFlickDecelerates)
     float start = view->getContentOffset().y;
     touch(0, 200, 200);
     EXPECT_TRUE(view->isDragging());
-    touch(1, 200, 205); // under the drag threshold
+    touch(1, 200, 204); // under the drag threshold (4.2 points)
     EXPECT_FLOAT_EQ(start, view->getContentOffset().y);
     touch(1, 200, 220);
     touch(1, 200, 260);
@@ -122,14 +122,14 @@ TEST_F(MediaUi, NineSliceKeepsCornersAndStretchesTheCentre)
     put("panel.png", media_test::solidPng(40, 20, media_test::PNG_RGBA));
     ui::Scale9Sprite* s9 = ui::Scale9Sprite::create(Rect(20, 10, 1, 1), "panel.png");
     ASSERT_NE(nullptr, s9);
-    EXPECT_EQ(Size(40, 20), s9->getOriginalSize());
-    EXPECT_EQ(Rect(20, 10, 1, 1), s9->getCapInsets());
+    EXPECT_SAME(Size(40, 20), s9->getOriginalSize());
+    EXPECT_SAME(Rect(20, 10, 1, 1), s9->getCapInsets());
     EXPECT_FLOAT_EQ(20, s9->getInsetLeft());
     EXPECT_FLOAT_EQ(19, s9->getInsetRight());
 
     s9->setPreferredSize(Size(200, 20));
-    EXPECT_EQ(Size(200, 20), s9->getPreferredSize());
-    EXPECT_EQ(Size(200, 20), s9->getContentSize());
+    EXPECT_SAME(Size(200, 20), s9->getPreferredSize());
+    EXPECT_SAME(Size(200, 20), s9->getContentSize());
     const std::vector<V3F_C4B_T2F_Quad>& q = s9->getSliceQuads();
     ASSERT_EQ(9u, q.size());
     // bottom row: left cap 20 wide, centre 161, right cap 19
@@ -143,13 +143,13 @@ TEST_F(MediaUi, NineSliceKeepsCornersAndStretchesTheCentre)
 
     ui::Scale9Sprite* whole = ui::Scale9Sprite::create("panel.png");
     ASSERT_NE(nullptr, whole);
-    EXPECT_EQ(Size(40, 20), whole->getContentSize());
+    EXPECT_SAME(Size(40, 20), whole->getContentSize());
     whole->setContentSize(Size(20, 10)); // smaller than both caps: they shrink
     EXPECT_FLOAT_EQ(20, whole->getSliceQuads()[2].br.vertices.x);
 
     ui::Scale9Sprite* part = ui::Scale9Sprite::create("panel.png", Rect(0, 0, 20, 20));
     ASSERT_NE(nullptr, part);
-    EXPECT_EQ(Size(20, 20), part->getOriginalSize());
+    EXPECT_SAME(Size(20, 20), part->getOriginalSize());
     EXPECT_EQ(nullptr, ui::Scale9Sprite::create("missing.png"));
     EXPECT_NE(nullptr, ui::Scale9Sprite::create());
 }
@@ -340,11 +340,11 @@ TEST_F(MediaUi, NineSliceInsetsCanBeSetOneByOne)
     put("box.png", media_test::solidPng(30, 30, media_test::PNG_RGBA));
     ui::Scale9Sprite* s9 = ui::Scale9Sprite::create("box.png");
     ASSERT_NE(nullptr, s9);
-    EXPECT_EQ(Rect::ZERO, s9->getCapInsets());
-    EXPECT_FLOAT_EQ(10, s9->getInsetLeft()); // the centre third by default
+    EXPECT_SAME(Rect(10, 10, 10, 10), s9->getCapInsets()); // the centre third by default
+    EXPECT_FLOAT_EQ(10, s9->getInsetLeft());
     s9->setInsetLeft(4);
     s9->setInsetRight(6);
-    EXPECT_EQ(Rect(4, 10, 20, 10), s9->getCapInsets());
+    EXPECT_SAME(Rect(4, 10, 20, 10), s9->getCapInsets());
     s9->setContentSize(Size(100, 30));
     const std::vector<V3F_C4B_T2F_Quad>& q = s9->getSliceQuads();
     ASSERT_EQ(9u, q.size());
@@ -361,7 +361,228 @@ TEST_F(MediaUi, NineSliceInsetsCanBeSetOneByOne)
               s9->getGLProgramState());
     s9->setScale9Enabled(false);
     EXPECT_TRUE(s9->getSliceQuads().empty());
-    EXPECT_EQ(Size(30, 30), s9->getContentSize());
+    EXPECT_SAME(Size(100, 30), s9->getContentSize()); // the size stays
+}
+
+TEST_F(MediaUi, NineSliceInsetsOutsideTheImageAreCutBack)
+{
+    put("box.png", media_test::solidPng(30, 30, media_test::PNG_RGBA));
+    ui::Scale9Sprite* s9 = ui::Scale9Sprite::create(Rect(5, 6, 20, 18), "box.png");
+    ASSERT_NE(nullptr, s9);
+    EXPECT_SAME(Size(30, 30), s9->getContentSize()); // the image's size, insets or not
+    EXPECT_SAME(Rect(5, 6, 20, 18), s9->getCapInsets());
+
+    // An origin past the image becomes 0, a size past it 1.
+    s9->setCapInsets(Rect(40, 5, 50, 8));
+    EXPECT_SAME(Rect(0, 5, 1, 8), s9->getCapInsets());
+    EXPECT_FLOAT_EQ(29, s9->getInsetRight());
+    s9->setCapInsets(Rect(3, 31, 4, 99));
+    EXPECT_SAME(Rect(3, 0, 4, 1), s9->getCapInsets());
+
+    // Zero insets read back as the thirds.
+    s9->setCapInsets(Rect::ZERO);
+    EXPECT_SAME(Rect(10, 10, 10, 10), s9->getCapInsets());
+
+    // Insets that reach past the far edge still slice inside the image.
+    s9->setCapInsets(Rect(25, 25, 20, 20));
+    s9->setContentSize(Size(60, 60));
+    for (const V3F_C4B_T2F_Quad& q : s9->getSliceQuads())
+    {
+        EXPECT_GE(q.bl.texCoords.u, 0.0f);
+        EXPECT_LE(q.tr.texCoords.u, 1.0f);
+        EXPECT_GE(q.tr.vertices.x, q.bl.vertices.x);
+    }
+}
+
+TEST_F(MediaUi, SliderTouchesStayInTheAllowedRange)
+{
+    put("track.png", media_test::solidPng(100, 10, media_test::PNG_RGBA));
+    put("knob.png", media_test::solidPng(10, 10, media_test::PNG_RGBA));
+    ControlSlider* slider = ControlSlider::create("track.png", "track.png", "knob.png");
+    ASSERT_NE(nullptr, slider);
+    slider->setAnchorPoint(Vec2::ZERO);
+    slider->setPosition(100, 100);
+    scene->addChild(slider);
+
+    // The allowed range starts as [0, 0]: a touch anywhere means 0 ...
+    EXPECT_FLOAT_EQ(0, slider->getMinimumAllowedValue());
+    EXPECT_FLOAT_EQ(0, slider->getMaximumAllowedValue());
+    touch(0, 150, 105);
+    touch(1, 190, 105);
+    touch(2, 190, 105);
+    EXPECT_FLOAT_EQ(0, slider->getValue());
+    slider->setValue(0.5f); // while setValue still takes the whole range
+    EXPECT_FLOAT_EQ(0.5f, slider->getValue());
+
+    // ... until the range is set, which sets the allowed range with it.
+    slider->setMinimumValue(0);
+    slider->setMaximumValue(10);
+    EXPECT_FLOAT_EQ(10, slider->getMaximumAllowedValue());
+    touch(0, 150, 105);
+    touch(1, 190, 105); // 90 % of the track
+    touch(2, 190, 105);
+    EXPECT_FLOAT_EQ(9, slider->getValue());
+}
+
+TEST_F(MediaUi, ScrollViewChildrenKeepTheirAnchors)
+{
+    ScrollView* view = ScrollView::create(Size(200, 300));
+    ASSERT_NE(nullptr, view);
+    Node* centred = Node::create();
+    centred->setAnchorPoint(Vec2::ANCHOR_MIDDLE);
+    centred->setContentSize(Size(40, 20));
+    centred->setPosition(100, 50);
+    Node* cornered = Node::create();
+    cornered->setIgnoreAnchorPointForPosition(true);
+    view->addChild(centred);
+    view->addChild(cornered, 1, "cornered");
+    EXPECT_EQ(view->getContainer(), centred->getParent());
+    EXPECT_EQ(Vec2::ANCHOR_MIDDLE, centred->getAnchorPoint());
+    EXPECT_TRUE(cornered->isIgnoreAnchorPointForPosition());
+    // A centre-anchored child's box stays around its position.
+    EXPECT_SAME(Rect(80, 40, 40, 20), centred->getBoundingBox());
+}
+
+TEST_F(MediaUi, ScrollViewRemoveAllChildrenTakesTheContainerAway)
+{
+    ScrollView* view = ScrollView::create(Size(200, 300));
+    ASSERT_NE(nullptr, view);
+    scene->addChild(view);
+    Node* container = view->getContainer();
+    view->addChild(Node::create());
+    view->addChild(Node::create());
+
+    // Clearing a list goes through the container.
+    container->removeAllChildren();
+    EXPECT_EQ(0, container->getChildrenCount());
+    EXPECT_EQ(view, container->getParent());
+
+    // The view's own removeAllChildren also removes the container; the view
+    // still holds it, so it stays safe to use (it is just not shown).
+    view->addChild(Node::create());
+    view->removeAllChildren();
+    EXPECT_EQ(0, view->getChildrenCount());
+    EXPECT_EQ(nullptr, container->getParent());
+    EXPECT_EQ(0, container->getChildrenCount());
+    EXPECT_EQ(container, view->getContainer());
+    view->setContentOffset(Vec2(-10, 0));
+    frames(1, 1.0f / 60);
+
+    // A new container is shown again.
+    Node* fresh = Layer::create();
+    view->setContainer(fresh);
+    EXPECT_EQ(view, fresh->getParent());
+    EXPECT_EQ(1, view->getChildrenCount());
+}
+
+TEST_F(MediaUi, ScrollViewDragStartsAfterSevenHundredSixtiethsOfAnInch)
+{
+    ScrollView* view = ScrollView::create(Size(200, 300));
+    ASSERT_NE(nullptr, view);
+    view->setContentSize(Size(200, 900));
+    view->setDirection(ScrollView::Direction::VERTICAL);
+    view->setContentOffset(Vec2(0, -300));
+    scene->addChild(view);
+
+    // 7/160 inch at 96 dpi is 4.2 points at a view scale of 1.
+    touch(0, 100, 100);
+    touch(1, 100, 104);
+    EXPECT_FALSE(view->isTouchMoved());
+    touch(1, 100, 104.5f);
+    EXPECT_TRUE(view->isTouchMoved());
+    touch(2, 100, 104.5f);
+
+    // At a view scale of 2 a point is two pixels: 2.1 points start a drag.
+    this->view->setFrameSize(1920, 1280);
+    this->view->setDesignResolutionSize(960, 640, ResolutionPolicy::SHOW_ALL);
+    intptr_t id = 2;
+    float x = 200, y = 1280 - 200;
+    this->view->handleTouchesBegin(1, &id, &x, &y);
+    y -= 4; // 2 points
+    this->view->handleTouchesMove(1, &id, &x, &y);
+    EXPECT_FALSE(view->isTouchMoved());
+    y -= 1; // 2.5 points
+    this->view->handleTouchesMove(1, &id, &x, &y);
+    EXPECT_TRUE(view->isTouchMoved());
+    this->view->handleTouchesEnd(1, &id, &x, &y);
+}
+
+TEST_F(MediaUi, ScrollViewContentFollowsAtAThirdPastItsEdges)
+{
+    ScrollView* view = ScrollView::create(Size(200, 300));
+    ASSERT_NE(nullptr, view);
+    view->setContentSize(Size(200, 900));
+    view->setDirection(ScrollView::Direction::VERTICAL);
+    view->setContentOffset(Vec2(0, -300));
+    scene->addChild(view);
+
+    touch(0, 100, 100);
+    touch(1, 100, 110); // starts the drag
+    touch(1, 100, 150); // inside the edges: 1:1
+    EXPECT_FLOAT_EQ(-260, view->getContentOffset().y);
+    touch(1, 100, 400);
+    EXPECT_FLOAT_EQ(-10, view->getContentOffset().y);
+    touch(1, 100, 440); // would pass the top edge (0): at 0.35 of the move
+    EXPECT_FLOAT_EQ(-10 + 40 * 0.35f, view->getContentOffset().y);
+    touch(1, 100, 480);
+    EXPECT_FLOAT_EQ(-10 + 80 * 0.35f, view->getContentOffset().y);
+    touch(2, 100, 480);
+}
+
+// Notes what the view says of the drag each time it scrolls.
+class DragWatcher : public ScrollViewDelegate
+{
+public:
+    void scrollViewDidScroll(ScrollView* view) override { dragging.push_back(view->isDragging()); }
+    std::vector<bool> dragging;
+};
+
+TEST_F(MediaUi, ScrollViewIsDraggingWhileTheFingerIsDownOnly)
+{
+    ScrollView* view = ScrollView::create(Size(200, 300));
+    ASSERT_NE(nullptr, view);
+    view->setContentSize(Size(200, 900));
+    view->setDirection(ScrollView::Direction::VERTICAL);
+    view->setContentOffset(Vec2(0, -600));
+    scene->addChild(view);
+    DragWatcher watcher;
+    view->setDelegate(&watcher);
+
+    touch(0, 100, 100);
+    touch(1, 100, 110);
+    touch(1, 100, 140);
+    touch(1, 100, 180);
+    ASSERT_FALSE(watcher.dragging.empty());
+    for (bool dragging : watcher.dragging) EXPECT_TRUE(dragging);
+    touch(2, 100, 180);
+
+    // The fling that follows scrolls with the finger gone.
+    watcher.dragging.clear();
+    frames(30, 1.0f / 60);
+    ASSERT_FALSE(watcher.dragging.empty());
+    for (bool dragging : watcher.dragging) EXPECT_FALSE(dragging);
+    view->setDelegate(nullptr);
+}
+
+TEST_F(MediaUi, NineSliceInsetsSetOneByOneAreCutBackToo)
+{
+    put("box.png", media_test::solidPng(30, 30, media_test::PNG_RGBA));
+    ui::Scale9Sprite* s9 = ui::Scale9Sprite::create(Rect(5, 5, 20, 20), "box.png");
+    ASSERT_NE(nullptr, s9);
+    s9->setInsetTop(2);
+    EXPECT_SAME(Rect(5, 2, 20, 23), s9->getCapInsets());
+    s9->setInsetLeft(40); // an origin past the image goes back to 0
+    EXPECT_FLOAT_EQ(0, s9->getCapInsets().origin.x);
+    EXPECT_FLOAT_EQ(0, s9->getInsetLeft());
+    // Whatever the edges say, the slices stay inside the image.
+    s9->setContentSize(Size(90, 90));
+    ASSERT_EQ(9u, s9->getSliceQuads().size());
+    for (const V3F_C4B_T2F_Quad& q : s9->getSliceQuads())
+    {
+        EXPECT_GE(q.br.vertices.x, q.bl.vertices.x);
+        EXPECT_GE(q.bl.texCoords.u, 0.0f);
+        EXPECT_LE(q.br.texCoords.u, 1.0f);
+    }
 }
 
 } // namespace

@@ -237,7 +237,7 @@ TEST_F(NodeTest, IgnoringTheAnchorPutsThePositionAtTheCorner)
     // Layers and scenes work that way.
     auto layer = Layer::create();
     EXPECT_TRUE(layer->isIgnoreAnchorPointForPosition());
-    EXPECT_EQ(layer->getContentSize(), Size(960, 640));
+    EXPECT_SAME(layer->getContentSize(), Size(960, 640));
     expectVec(layer->convertToWorldSpace(Vec2(0, 0)), 0, 0);
 }
 
@@ -448,4 +448,59 @@ TEST_F(NodeTest, DrawingVisitsNegativeChildrenFirstAtEveryLevel)
     director->mainLoop(0);
     EXPECT_EQ(order, (std::vector<std::string>{"b", "a-1-1", "a-1", "a", "a+1"}));
     scene->removeAllChildren(); // before the list goes
+}
+
+TEST_F(NodeTest, EnumerateChildrenByPathsAndPatterns)
+{
+    // root
+    //  ├ panel ─┬ button1 ─ label
+    //  │        └ button2
+    //  └ list ─── button3
+    auto root = Node::create();
+    auto panel = Node::create();
+    auto list = Node::create();
+    root->addChild(panel, 0, "panel");
+    root->addChild(list, 0, "list");
+    auto button1 = Node::create();
+    panel->addChild(button1, 0, "button1");
+    panel->addChild(Node::create(), 0, "button2");
+    list->addChild(Node::create(), 0, "button3");
+    button1->addChild(Node::create(), 0, "label");
+
+    auto names = [](const Node* from, const std::string& path, bool stopAtFirst = false) {
+        std::vector<std::string> found;
+        from->enumerateChildren(path, [&](Node* node) {
+            found.push_back(node->getName());
+            return stopAtFirst;
+        });
+        return found;
+    };
+    using Names = std::vector<std::string>;
+
+    EXPECT_EQ(names(root, "panel"), Names{"panel"});
+    EXPECT_EQ(names(root, "button1"), Names{}); // plain names look one level down
+    EXPECT_EQ(names(root, "panel/button.*"), (Names{"button1", "button2"}));
+    EXPECT_EQ(names(root, "panel/button1/label"), Names{"label"});
+    EXPECT_EQ(names(root, "//button[0-9]"), (Names{"button1", "button2", "button3"}));
+    EXPECT_EQ(names(root, "//button[0-9]", true), Names{"button1"}); // true ends the search
+    EXPECT_EQ(names(root, "//label"), Names{"label"});
+    EXPECT_EQ(names(panel, "list/.."), Names{"list"}); // from the parent
+    EXPECT_EQ(names(root, "list/.."), Names{});         // no parent: nothing
+    EXPECT_EQ(names(root, ".*"), (Names{"panel", "list"}));
+
+    // Bad patterns and empty names find nothing and do no harm.
+    EXPECT_EQ(names(root, "pan[el"), Names{});
+    EXPECT_EQ(names(root, "//(unclosed"), Names{});
+    EXPECT_EQ(names(root, ""), Names{});
+    EXPECT_EQ(names(root, "//.."), Names{});
+
+    // The callback may take nodes out of the tree it walks.
+    std::vector<std::string> removed;
+    root->enumerateChildren("//button.*", [&](Node* node) {
+        removed.push_back(node->getName());
+        node->removeFromParent();
+        return false;
+    });
+    EXPECT_EQ(removed, (Names{"button1", "button2", "button3"}));
+    EXPECT_EQ(panel->getChildrenCount(), 0);
 }

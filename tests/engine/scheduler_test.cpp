@@ -353,11 +353,11 @@ TEST_F(SchedulerTest, PoppingTheLastSceneEndsTheDirector)
     // The director starts again with a new view and scene.
     view = GLViewImpl::createWithRect("again", Rect(0, 0, 480, 320));
     director->setOpenGLView(view);
-    EXPECT_EQ(director->getWinSize(), Size(480, 320));
+    EXPECT_SAME(director->getWinSize(), Size(480, 320));
     director->runWithScene(Scene::create());
     frames(1, 0.1f);
     ASSERT_NE(director->getRunningScene(), nullptr);
-    EXPECT_EQ(director->getRunningScene()->getContentSize(), Size(480, 320));
+    EXPECT_SAME(director->getRunningScene()->getContentSize(), Size(480, 320));
 }
 
 TEST_F(SchedulerTest, ChangingTheUpdatePriorityMovesTheUpdate)
@@ -411,7 +411,7 @@ TEST_F(SchedulerTest, DirectorConvertsSpacesAndKeepsItsMatrixStack)
     EXPECT_EQ(director->convertToGL(Vec2(10, 40)), Vec2(10, 600));
     EXPECT_EQ(director->convertToUI(Vec2(10, 600)), Vec2(10, 40));
     director->setContentScaleFactor(2.0f);
-    EXPECT_EQ(director->getWinSizeInPixels(), Size(1920, 1280));
+    EXPECT_SAME(director->getWinSizeInPixels(), Size(1920, 1280));
     director->setContentScaleFactor(1.0f);
 
     Mat4 t;

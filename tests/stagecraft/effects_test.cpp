@@ -176,11 +176,11 @@ TEST(Scale9SpriteEx, CapInsetsAtTheCentrePixel)
 {
     CCScale9SpriteEx* sprite = CCScale9SpriteEx::create("stagecraft_fixtures/bar40x20.png");
     ASSERT_NE(sprite, nullptr);
-    EXPECT_EQ(sprite->getContentSize(), cocos2d::Size(40, 20));
-    EXPECT_EQ(sprite->getCapInsets(), cocos2d::Rect(20, 10, 1, 1));
+    EXPECT_TRUE(sprite->getContentSize().equals(cocos2d::Size(40, 20)));
+    EXPECT_TRUE(sprite->getCapInsets().equals(cocos2d::Rect(20, 10, 1, 1)));
 
     sprite->setContentSize(cocos2d::Size(200, 20));
-    EXPECT_EQ(sprite->getContentSize(), cocos2d::Size(200, 20));
+    EXPECT_TRUE(sprite->getContentSize().equals(cocos2d::Size(200, 20)));
     // The corners keep their width: 20 on the left, 19 on the right.
     EXPECT_FLOAT_EQ(sprite->getInsetLeft(), 20.0f);
     EXPECT_FLOAT_EQ(sprite->getInsetRight(), 19.0f);

@@ -41,9 +41,9 @@ TEST(AutoScreen, WiderFrameStretchesTheSceneHorizontally)
     EXPECT_NEAR(CAutoScreen::GetSceneScale(), 1.18333f, 1e-4);
     EXPECT_FLOAT_EQ(CAutoScreen::GetChangeWidth(), 176);
     EXPECT_FLOAT_EQ(CAutoScreen::GetChangeHeight(), 0);
-    EXPECT_EQ(CAutoScreen::GetResoluteSize(), cocos2d::Size(960, 640));
+    EXPECT_TRUE(CAutoScreen::GetResoluteSize().equals(cocos2d::Size(960, 640)));
     // The engine shows the scene size with the show-all policy.
-    EXPECT_EQ(view->getDesignResolutionSize(), cocos2d::Size(1136, 640));
+    EXPECT_TRUE(view->getDesignResolutionSize().equals(cocos2d::Size(1136, 640)));
     EXPECT_EQ(view->getResolutionPolicy(), ResolutionPolicy::SHOW_ALL);
     EXPECT_FLOAT_EQ(cocos2d::Director::getInstance()->getContentScaleFactor(), 1.0f);
 }
@@ -56,8 +56,8 @@ TEST(AutoScreen, TallerFrameStretchesTheSceneVertically)
     EXPECT_FLOAT_EQ(CAutoScreen::GetSceneWidth(), 960);
     EXPECT_FLOAT_EQ(CAutoScreen::GetSceneHeight(), 720);
     EXPECT_FLOAT_EQ(CAutoScreen::GetSceneScale(), 1.125f);
-    EXPECT_EQ(CAutoScreen::GetChangeSize(), cocos2d::Size(0, 80));
-    EXPECT_EQ(view->getDesignResolutionSize(), cocos2d::Size(960, 720));
+    EXPECT_TRUE(CAutoScreen::GetChangeSize().equals(cocos2d::Size(0, 80)));
+    EXPECT_TRUE(view->getDesignResolutionSize().equals(cocos2d::Size(960, 720)));
 }
 
 TEST(AutoScreen, SameAspectRatioNeedsNoChange)
@@ -65,9 +65,9 @@ TEST(AutoScreen, SameAspectRatioNeedsNoChange)
     ViewWithFrame(1920, 1280);
     CAutoScreen::SetSceneResolute(960, 640);
     EXPECT_FALSE(CAutoScreen::GetResoluteBool());
-    EXPECT_EQ(CAutoScreen::GetChangeSize(), cocos2d::Size(0, 0));
+    EXPECT_TRUE(CAutoScreen::GetChangeSize().equals(cocos2d::Size(0, 0)));
     EXPECT_FLOAT_EQ(CAutoScreen::GetSceneScale(), 1.0f);
-    EXPECT_EQ(CAutoScreen::GetSceneSize(), cocos2d::Size(960, 640));
+    EXPECT_TRUE(CAutoScreen::GetSceneSize().equals(cocos2d::Size(960, 640)));
 }
 
 TEST(AutoScreen, PlainStores)
@@ -76,10 +76,10 @@ TEST(AutoScreen, PlainStores)
     CAutoScreen::SetResoluteBool(true);
     CAutoScreen::SetSceneScale(2.0f);
     CAutoScreen::sceneResolute = cocos2d::Size(800, 500);
-    EXPECT_EQ(CAutoScreen::GetChangeSize(), cocos2d::Size(0, 100));
+    EXPECT_TRUE(CAutoScreen::GetChangeSize().equals(cocos2d::Size(0, 100)));
     CAutoScreen::SetResoluteBool(false);
     CAutoScreen::SetSceneSize(900, 600);
-    EXPECT_EQ(CAutoScreen::GetChangeSize(), cocos2d::Size(100, 0));
+    EXPECT_TRUE(CAutoScreen::GetChangeSize().equals(cocos2d::Size(100, 0)));
     EXPECT_FLOAT_EQ(CAutoScreen::GetSceneScale(), 2.0f);
 }
 
@@ -105,7 +105,7 @@ TEST(DebugAids, BackgroundsShowTheNodeArea)
     ASSERT_EQ(node->getChildrenCount(), 1u);
     cocos2d::LayerColor* red = dynamic_cast<cocos2d::LayerColor*>(node->getChildren().at(0));
     ASSERT_NE(red, nullptr);
-    EXPECT_EQ(red->getContentSize(), cocos2d::Size(120, 40));
+    EXPECT_TRUE(red->getContentSize().equals(cocos2d::Size(120, 40)));
     EXPECT_EQ(red->getColor(), cocos2d::Color3B(255, 0, 0));
     EXPECT_EQ(red->getOpacity(), 50);
     EXPECT_EQ(red->getPosition(), cocos2d::Vec2(0, 0));
@@ -119,7 +119,7 @@ TEST(DebugAids, BackgroundsShowTheNodeArea)
     cocos2d::Node* parent = cocos2d::Node::create();
     testBackGround(cocos2d::Size(30, 20), parent);
     ASSERT_EQ(parent->getChildrenCount(), 1u);
-    EXPECT_EQ(parent->getChildren().at(0)->getContentSize(), cocos2d::Size(30, 20));
+    EXPECT_TRUE(parent->getChildren().at(0)->getContentSize().equals(cocos2d::Size(30, 20)));
 
     testBackGround(nullptr);
     TzDebugShow(node, "%d", 1);

@@ -37,11 +37,6 @@ public:
 
     virtual void draw(Renderer* renderer, const Mat4& transform, uint32_t flags) override;
 
-    int getItemWidth() const { return _itemWidth; }
-    int getItemHeight() const { return _itemHeight; }
-    int getItemsPerRow() const { return _itemsPerRow; }
-    int getItemsPerColumn() const { return _itemsPerColumn; }
-
     AtlasNode();
     virtual ~AtlasNode();
 

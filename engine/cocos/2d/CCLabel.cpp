@@ -4,6 +4,7 @@
 
 #include "2d/CCSprite.h"
 #include "base/ccUTF8.h"
+#include "platform/CCFileUtils.h"
 #include "platform/CCSystemFont.h"
 #include "renderer/CCTexture2D.h"
 
@@ -41,6 +42,8 @@ Label* Label::createWithSystemFont(const std::string& text, const std::string& f
 Label* Label::createWithTTF(const std::string& text, const std::string& fontFilePath, float fontSize,
                             const Size& dimensions, TextHAlignment hAlignment, TextVAlignment vAlignment)
 {
+    // No label for a font file that is not there.
+    if (!FileUtils::getInstance()->isFileExist(fontFilePath)) return nullptr;
     Label* ret = createWithSystemFont(text, fontFilePath, fontSize, dimensions, hAlignment, vAlignment);
     if (ret)
     {
@@ -106,18 +109,18 @@ Label::~Label()
     CC_SAFE_RELEASE(_textSprite);
 }
 
+// Colour and opacity do not cascade to children unless asked to.
 bool Label::init()
 {
     if (!Node::init()) return false;
     setAnchorPoint(Vec2::ANCHOR_MIDDLE);
-    setCascadeColorEnabled(true);
-    setCascadeOpacityEnabled(true);
     return true;
 }
 
 bool Label::setTTFConfig(const TTFConfig& ttfConfig)
 {
     if (ttfConfig.fontFilePath.empty() || ttfConfig.fontSize <= 0) return false;
+    if (!FileUtils::getInstance()->isFileExist(ttfConfig.fontFilePath)) return false;
     _fontConfig = ttfConfig;
     _currentLabelType = LabelType::TTF;
     _systemFont = ttfConfig.fontFilePath;
@@ -148,10 +151,18 @@ void Label::setString(const std::string& text)
     _contentDirty = true;
 }
 
+// A system-font label counts the lines its text has ("\n" ends one; a final
+// "\n" opens none), not the lines it wraps into.
 int Label::getStringNumLines()
 {
     if (_contentDirty) updateContent();
-    return _numberOfLines;
+    if (_currentLabelType != LabelType::STRING_TEXTURE) return _numberOfLines;
+    std::u32string text;
+    if (_utf8Text.empty() || !StringUtils::UTF8ToUTF32(_utf8Text, text) || text.empty()) return 0;
+    int lines = 1;
+    for (size_t i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == U'\n') ++lines;
+    return lines;
 }
 
 int Label::getStringLength()
@@ -297,8 +308,10 @@ void Label::setLineHeight(float height)
     _contentDirty = true;
 }
 
+// Line heights are a matter of font files: a system-font label has none.
 float Label::getLineHeight() const
 {
+    if (_currentLabelType == LabelType::STRING_TEXTURE) return 0.0f;
     if (_lineHeight > 0) return _lineHeight;
     SystemFont* font = SystemFont::forName(_systemFont);
     return font ? font->lineHeight(_systemFontSize) : 0.0f;
@@ -335,7 +348,8 @@ FontDefinition Label::fontDefinition() const
     def._fontSize = static_cast<int>(_systemFontSize);
     def._alignment = _hAlignment;
     def._vertAlignment = _vAlignment;
-    def._dimensions.width = _labelWidth > 0 ? _labelWidth : _maxLineWidth;
+    // The maximum line width wraps text of font files only.
+    def._dimensions.width = _labelWidth > 0 ? _labelWidth : (_currentLabelType == LabelType::TTF ? _maxLineWidth : 0);
     def._dimensions.height = _labelHeight;
     def._fontFillColor = Color3B(_textColor.r, _textColor.g, _textColor.b);
     def._fontAlpha = _textColor.a;

@@ -179,9 +179,6 @@ public:
     virtual void visit(Renderer* renderer, const Mat4& parentTransform, uint32_t parentFlags) override;
     virtual void draw(Renderer* renderer, const Mat4& transform, uint32_t flags) override;
 
-    /** The sprite showing the rendered text (null while the text is empty). */
-    Sprite* getTextSprite() const { return _textSprite; }
-
     explicit Label(TextHAlignment hAlignment = TextHAlignment::LEFT, TextVAlignment vAlignment = TextVAlignment::TOP);
     virtual ~Label();
 

@@ -30,7 +30,7 @@ public:
     virtual void onTouchesCancelled(const std::vector<Touch*>& touches, Event* unused_event);
 
     virtual bool isTouchEnabled() const { return _touchEnabled; }
-    virtual void setTouchEnabled(bool value);
+    void setTouchEnabled(bool value);
     virtual void setTouchMode(Touch::DispatchMode mode);
     virtual Touch::DispatchMode getTouchMode() const { return _touchMode; }
     virtual void setSwallowsTouches(bool swallowsTouches);

@@ -1,6 +1,7 @@
 #include "2d/CCNode.h"
 
 #include <functional>
+#include <regex>
 #include "2d/CCActionManager.h"
 #include "2d/CCScene.h"
 #include "base/CCDirector.h"
@@ -171,16 +172,99 @@ Node* Node::getChildByName(const std::string& name) const
     return nullptr;
 }
 
+// The name is a path of regular expressions, one per level ("a/b.*/c");
+// a leading "//" searches the whole subtree, a trailing "/.." starts at the
+// parent. The callback returning true ends the search.
 void Node::enumerateChildren(const std::string& name, std::function<bool(Node* node)> callback) const
 {
-    // Plain names only: calls back each direct child of that name until the
-    // callback returns true.
-    Vector<Node*> children = _children;
+    if (name.empty() || !callback)
+        return;
+    size_t start = 0;
+    size_t length = name.length();
+    bool searchRecursively = false;
+    if (length > 2 && name[0] == '/' && name[1] == '/')
+    {
+        searchRecursively = true;
+        start = 2;
+        length -= 2;
+    }
+    bool searchFromParent = false;
+    if (name.length() > 3 && name.compare(name.length() - 3, 3, "/..") == 0)
+    {
+        searchFromParent = true;
+        length -= 3;
+    }
+    if (length > name.length())
+        return; // "//.." and the like: nothing left to look for
+    const std::string newName = name.substr(start, length);
+    const Node* target = this;
+    if (searchFromParent)
+    {
+        if (!_parent)
+            return;
+        target = _parent;
+    }
+    if (searchRecursively)
+        target->doEnumerateRecursive(target, newName, callback);
+    else
+        target->doEnumerate(newName, callback);
+}
+
+bool Node::doEnumerateRecursive(const Node* node, const std::string& name, std::function<bool(Node*)> callback) const
+{
+    if (node->doEnumerate(name, callback))
+        return true;
+    Vector<Node*> children = node->_children; // the callback may change the list
     for (const auto& child : children)
     {
-        if (child->_name == name && callback(child))
-            return;
+        if (doEnumerateRecursive(child, name, callback))
+            return true;
     }
+    return false;
+}
+
+bool Node::doEnumerate(std::string name, std::function<bool(Node*)> callback) const
+{
+    // "xxx/yyy": xxx names the child to go on in.
+    size_t pos = name.find('/');
+    std::string searchName = name;
+    bool needRecursive = false;
+    if (pos != std::string::npos)
+    {
+        searchName = name.substr(0, pos);
+        name.erase(0, pos + 1);
+        needRecursive = true;
+    }
+    // A name that is no valid expression, or one too costly to match,
+    // matches nothing.
+    std::regex pattern;
+    try
+    {
+        pattern.assign(searchName);
+    }
+    catch (const std::regex_error&)
+    {
+        return false;
+    }
+    auto matches = [&pattern](const std::string& childName) {
+        try
+        {
+            return std::regex_match(childName, pattern);
+        }
+        catch (const std::regex_error&)
+        {
+            return false;
+        }
+    };
+    Vector<Node*> children = _children; // the callback may change the list
+    for (const auto& child : children)
+    {
+        if (!matches(child->_name))
+            continue;
+        if (needRecursive ? child->doEnumerate(name, callback) : callback(child))
+            return true;
+    }
+    return false;
 }
 
 void Node::addChild(Node* child, int localZOrder, int tag)

@@ -62,8 +62,6 @@ public:
     CC_DEPRECATED_ATTRIBUTE virtual int getZOrder() const { return getLocalZOrder(); }
     virtual void setGlobalZOrder(float globalZOrder);
     virtual float getGlobalZOrder() const { return _globalZOrder; }
-    unsigned int getOrderOfArrival() const { return _orderOfArrival; }
-    void setOrderOfArrival(unsigned int orderOfArrival) { _orderOfArrival = orderOfArrival; }
 
     // Geometry.
     virtual void setScaleX(float scaleX);
@@ -235,7 +233,7 @@ public:
                   const std::string& key);
     void unschedule(SEL_SCHEDULE selector);
     void unschedule(const std::string& key);
-    virtual void unscheduleAllCallbacks();
+    void unscheduleAllCallbacks();
     CC_DEPRECATED_ATTRIBUTE void unscheduleAllSelectors() { unscheduleAllCallbacks(); }
     virtual void resume(void);
     virtual void pause(void);
@@ -246,7 +244,7 @@ public:
     // Transforms.
     virtual void updateTransform();
     virtual const Mat4& getNodeToParentTransform() const;
-    Mat4 getNodeToParentTransform(Node* ancestor) const;
+    virtual Mat4 getNodeToParentTransform(Node* ancestor) const;
     virtual AffineTransform getNodeToParentAffineTransform() const;
     AffineTransform getNodeToParentAffineTransform(Node* ancestor) const;
     virtual void setNodeToParentTransform(const Mat4& transform);
@@ -304,6 +302,10 @@ protected:
     uint32_t processParentFlags(const Mat4& parentTransform, uint32_t parentFlags);
     // The children below z 0, this node's own draw, then the other children.
     void drawSelfAndChildren(Renderer* renderer, uint32_t flags);
+    // One level of an enumerateChildren path ("name" or "name/rest").
+    bool doEnumerate(std::string name, std::function<bool(Node*)> callback) const;
+    // The path at node and, until the callback ends it, in its subtree.
+    bool doEnumerateRecursive(const Node* node, const std::string& name, std::function<bool(Node*)> callback) const;
     virtual void updateCascadeOpacity();
     virtual void disableCascadeOpacity();
     virtual void updateCascadeColor();

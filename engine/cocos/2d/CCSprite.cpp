@@ -209,6 +209,11 @@ void Sprite::updateBlendFunc()
     }
 }
 
+void Sprite::removeChild(Node* child, bool cleanup)
+{
+    Node::removeChild(child, cleanup);
+}
+
 void Sprite::setTextureRect(const Rect& rect)
 {
     setTextureRect(rect, false, rect.size);

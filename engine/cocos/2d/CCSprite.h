@@ -36,6 +36,10 @@ public:
     virtual void setTexture(Texture2D* texture) override;
     virtual Texture2D* getTexture() const override { return _texture; }
 
+    // No default for cleanup here: a sprite's children go with an explicit
+    // choice (removeChild(child) does not compile on a sprite).
+    virtual void removeChild(Node* child, bool cleanup) override;
+
     virtual void setTextureRect(const Rect& rect);
     virtual void setTextureRect(const Rect& rect, bool rotated, const Size& untrimmedSize);
     virtual void setVertexRect(const Rect& rect);
@@ -78,7 +82,6 @@ public:
     virtual void draw(Renderer* renderer, const Mat4& transform, uint32_t flags) override;
 
     /** Whether the last culling test found the sprite inside the view. */
-    bool isInsideBounds() const { return _insideBounds; }
 
     Sprite();
     virtual ~Sprite();

@@ -32,8 +32,14 @@ public:
 
 /** A label that takes text from the input method. Without text it shows the
  *  placeholder in the placeholder colour; with secure entry on it shows one
- *  password character per byte of the text. A "\n" from the input method
- *  ends the input: it detaches unless the delegate takes it. */
+ *  password character per character of the text. A "\n" from the input
+ *  method ends the input: it detaches unless the delegate takes it.
+ *
+ *  With a font file for its font (a .ttf the file utilities find) the field
+ *  has a cursor, as desktops show it: while attached the cursor character
+ *  stands at the insertion point (taking no room), text goes in and
+ *  Backspace deletes there, Home/End and the left and right arrows move it,
+ *  Delete removes the character after it and Escape detaches. */
 class CC_DLL TextFieldTTF : public Label, public IMEDelegate
 {
 public:
@@ -50,7 +56,6 @@ public:
 
     virtual bool attachWithIME() override;
     virtual bool detachWithIME() override;
-    bool isAttachWithIME() const { return _isAttachWithIME; }
 
     TextFieldDelegate* getDelegate() const { return _delegate; }
     void setDelegate(TextFieldDelegate* delegate) { _delegate = delegate; }
@@ -59,13 +64,13 @@ public:
 
     virtual void setTextColor(const Color4B& textColor) override;
     virtual const Color4B& getTextColor() const { return _colorText; }
-    void setColorSpaceHolder(const Color3B& color);
-    void setColorSpaceHolder(const Color4B& color);
-    const Color4B& getColorSpaceHolder() { return _colorSpaceHolder; }
+    virtual void setColorSpaceHolder(const Color3B& color);
+    virtual void setColorSpaceHolder(const Color4B& color);
+    virtual const Color4B& getColorSpaceHolder() { return _colorSpaceHolder; }
 
     virtual void setString(const std::string& text) override;
     virtual const std::string& getString() const override { return _inputText; }
-    void appendString(const std::string& text);
+    virtual void appendString(const std::string& text);
 
     virtual void setPlaceHolder(const std::string& text);
     virtual const std::string& getPlaceHolder() const { return _placeHolder; }
@@ -77,8 +82,9 @@ public:
 
     virtual void visit(Renderer* renderer, const Mat4& parentTransform, uint32_t parentFlags) override;
 
-    void setCursorEnabled(bool enabled) { _cursorEnabled = enabled; }
-    void setCursorChar(char cursor) { _cursorChar = cursor; }
+    /** Only a field with a font file has a cursor. */
+    void setCursorEnabled(bool enabled);
+    void setCursorChar(char cursor);
 
 protected:
     virtual bool canAttachWithIME() override;
@@ -103,6 +109,8 @@ protected:
     std::string _passwordStyleText;
     bool _cursorEnabled;
     char _cursorChar;
+    // in characters from the start of the text
+    std::size_t _cursorPosition;
     bool _isAttachWithIME;
 };
 

@@ -63,7 +63,7 @@ public:
 
     Director();
     virtual ~Director();
-    virtual bool init();
+    bool init();
 
     Scene* getRunningScene() { return _runningScene; }
     double getAnimationInterval() { return _animationInterval; }

@@ -29,19 +29,23 @@ void EventMouse::setCursorPosition(float x, float y)
     }
 }
 
+// The cursor is already in the scene's coordinates; the locations convert it
+// once more as if it were a window point (origin top left), so getLocation
+// has y mirrored and the "in view" locations are the cursor itself. Code
+// wanting the scene point reads getCursorX/getCursorY.
 Vec2 EventMouse::getLocation() const
 {
-    return _point;
+    return Director::getInstance()->convertToGL(_point);
 }
 
 Vec2 EventMouse::getPreviousLocation() const
 {
-    return _prevPoint;
+    return Director::getInstance()->convertToGL(_prevPoint);
 }
 
 Vec2 EventMouse::getStartLocation() const
 {
-    return _startPoint;
+    return Director::getInstance()->convertToGL(_startPoint);
 }
 
 Vec2 EventMouse::getDelta() const
@@ -51,17 +55,17 @@ Vec2 EventMouse::getDelta() const
 
 Vec2 EventMouse::getLocationInView() const
 {
-    return Director::getInstance()->convertToUI(_point);
+    return _point;
 }
 
 Vec2 EventMouse::getPreviousLocationInView() const
 {
-    return Director::getInstance()->convertToUI(_prevPoint);
+    return _prevPoint;
 }
 
 Vec2 EventMouse::getStartLocationInView() const
 {
-    return Director::getInstance()->convertToUI(_startPoint);
+    return _startPoint;
 }
 
 NS_CC_END

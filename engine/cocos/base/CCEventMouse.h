@@ -6,8 +6,9 @@
 
 NS_CC_BEGIN
 
-// A mouse button, move or wheel event. The cursor position is in the scene's
-// coordinates (origin bottom left, design units).
+// A mouse button, move or wheel event. The cursor position (getCursorX/Y) is
+// in the scene's coordinates (origin bottom left, design units); the
+// locations read it as a window point (see getLocation).
 class CC_DLL EventMouse : public Event
 {
 public:
@@ -52,8 +53,6 @@ public:
     Vec2 getLocationInView() const;
     Vec2 getPreviousLocationInView() const;
     Vec2 getStartLocationInView() const;
-
-    MouseEventType getMouseEventType() const { return _mouseEventType; }
 
 private:
     MouseEventType _mouseEventType;

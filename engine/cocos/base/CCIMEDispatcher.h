@@ -29,10 +29,6 @@ public:
 
     bool isAnyDelegateAttachedWithIME() const { return _delegateWithIme != nullptr; }
 
-    /** Whether the (virtual) soft keyboard is open: attaching opens it,
-     *  detaching closes it. */
-    bool isKeyboardShown() const { return _keyboardShown; }
-
 protected:
     friend class IMEDelegate;
 

@@ -297,33 +297,32 @@ bool Scheduler::isTargetPaused(void* target)
     return false;
 }
 
-std::vector<void*> Scheduler::pauseAllTargets()
+std::set<void*> Scheduler::pauseAllTargets()
 {
     return pauseAllTargetsWithMinPriority(PRIORITY_SYSTEM);
 }
 
-std::vector<void*> Scheduler::pauseAllTargetsWithMinPriority(int minPriority)
+std::set<void*> Scheduler::pauseAllTargetsWithMinPriority(int minPriority)
 {
-    std::vector<void*> paused;
+    std::set<void*> paused;
     for (auto& element : _timerTargets)
     {
         if (element->removed)
             continue;
         element->paused = true;
-        paused.push_back(element->target);
+        paused.insert(element->target);
     }
     for (auto& entry : _updates)
     {
         if (entry->markedForDeletion || entry->priority < minPriority)
             continue;
         entry->paused = true;
-        if (std::find(paused.begin(), paused.end(), entry->target) == paused.end())
-            paused.push_back(entry->target);
+        paused.insert(entry->target);
     }
     return paused;
 }
 
-void Scheduler::resumeTargets(const std::vector<void*>& targetsToResume)
+void Scheduler::resumeTargets(const std::set<void*>& targetsToResume)
 {
     for (void* target : targetsToResume)
         resumeTarget(target);

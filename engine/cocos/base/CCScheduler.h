@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 #include "base/CCRef.h"
@@ -63,9 +64,9 @@ public:
     void pauseTarget(void* target);
     void resumeTarget(void* target);
     bool isTargetPaused(void* target);
-    std::vector<void*> pauseAllTargets();
-    std::vector<void*> pauseAllTargetsWithMinPriority(int minPriority);
-    void resumeTargets(const std::vector<void*>& targetsToResume);
+    std::set<void*> pauseAllTargets();
+    std::set<void*> pauseAllTargetsWithMinPriority(int minPriority);
+    void resumeTargets(const std::set<void*>& targetsToResume);
 
     // Runs the function at the end of the next update, on the thread that
     // advances the scheduler. May be called from any thread.

@@ -10,8 +10,8 @@ NS_CC_BEGIN
  *  points of the node's draw: before the stencil (a new stencil layer begins),
  *  after the stencil (the content is drawn through it) and after the content
  *  (the layer ends). Layers nest; there are at most eight of them, one per bit
- *  of the stencil buffer, and a node past the eighth draws its content
- *  unclipped. */
+ *  of the stencil buffer; a node nested deeper ignores its own stencil (its
+ *  content is clipped by the layers around it only). */
 class CC_DLL StencilStateManager
 {
 public:

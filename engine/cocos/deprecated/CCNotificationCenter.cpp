@@ -84,15 +84,14 @@ int __NotificationCenter::removeAllObservers(Ref* target)
 
 void __NotificationCenter::postNotification(const std::string& name, Ref* sender)
 {
-    // Observers may come and go inside the callbacks: call a retained copy,
-    // skipping those removed meanwhile.
+    // The post goes to the observers there when it began: one added by a
+    // callback waits for the next post, one removed by a callback is still
+    // called in this one (the retained copy keeps it alive).
     std::vector<NotificationObserver*> copy = _observers;
     for (NotificationObserver* observer : copy)
         observer->retain();
     for (NotificationObserver* observer : copy)
     {
-        if (std::find(_observers.begin(), _observers.end(), observer) == _observers.end())
-            continue;
         if (observer->getName() == name &&
             (observer->getSender() == sender || observer->getSender() == nullptr || sender == nullptr))
         {

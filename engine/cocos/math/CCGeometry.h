@@ -25,8 +25,6 @@ public:
     Size operator-(const Size& right) const { return Size(width - right.width, height - right.height); }
     Size operator*(float a) const { return Size(width * a, height * a); }
     Size operator/(float a) const { return Size(width / a, height / a); }
-    bool operator==(const Size& s) const { return width == s.width && height == s.height; }
-    bool operator!=(const Size& s) const { return !(*this == s); }
 
     void setSize(float w, float h) { width = w; height = h; }
     bool equals(const Size& target) const;
@@ -45,8 +43,6 @@ public:
     Rect(const Vec2& pos, const Size& dimension) : origin(pos), size(dimension) {}
     Rect(const Rect& other) = default;
     Rect& operator=(const Rect& other) = default;
-    bool operator==(const Rect& r) const { return origin == r.origin && size == r.size; }
-    bool operator!=(const Rect& r) const { return !(*this == r); }
 
     void setRect(float x, float y, float width, float height);
     float getMinX() const { return origin.x; }

@@ -87,8 +87,6 @@ public:
     Mat4 operator-() const;
     Mat4 operator*(const Mat4& mat) const;
     Mat4& operator*=(const Mat4& mat);
-    bool operator==(const Mat4& mat) const { return memcmp(m, mat.m, sizeof(m)) == 0; }
-    bool operator!=(const Mat4& mat) const { return !(*this == mat); }
 
     static const Mat4 ZERO;
     static const Mat4 IDENTITY;

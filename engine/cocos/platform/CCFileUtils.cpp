@@ -209,7 +209,7 @@ void FileUtils::addSearchPath(const std::string& searchpath, const bool front)
         _originalSearchPaths.push_back(searchpath);
         _searchPathArray.push_back(full);
     }
-    _fullPathCache.clear();
+    // Paths already resolved keep resolving where they did: the cache stays.
 }
 
 const std::vector<std::string>& FileUtils::getSearchPaths() const
@@ -252,14 +252,16 @@ const std::vector<std::string>& FileUtils::getSearchResolutionsOrder() const
 bool FileUtils::isAbsolutePath(const std::string& path) const
 {
     if (path.empty()) return false;
-    if (path[0] == '/') return true;
 #ifdef _WIN32
-    if (path[0] == '\\') return true;
+    // A drive ("C:..."), or a network share ("//server/..."); a path from the
+    // root of the current drive ("/x") is not absolute here.
     if (path.size() > 2 && ((path[0] >= 'a' && path[0] <= 'z') || (path[0] >= 'A' && path[0] <= 'Z'))
-        && path[1] == ':' && (path[2] == '/' || path[2] == '\\'))
+        && path[1] == ':')
         return true;
+    return path.size() > 1 && path[0] == '/' && path[1] == '/';
+#else
+    return path[0] == '/';
 #endif
-    return false;
 }
 
 std::string FileUtils::getPathForFilename(const std::string& filename, const std::string& resolutionDirectory,

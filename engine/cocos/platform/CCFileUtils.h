@@ -39,7 +39,8 @@ public:
     virtual std::string fullPathFromRelativeFile(const std::string& filename, const std::string& relativeFile);
 
     virtual void setSearchPaths(const std::vector<std::string>& searchPaths);
-    virtual void addSearchPath(const std::string& path, const bool front = false);
+    // Paths resolved before keep resolving as they did (the cache stays).
+    void addSearchPath(const std::string& path, const bool front = false);
     virtual const std::vector<std::string>& getSearchPaths() const;
     virtual const std::vector<std::string>& getOriginalSearchPaths() const;
 
@@ -79,7 +80,7 @@ public:
     virtual long getFileSize(const std::string& filepath) const;
     virtual std::string getFileExtension(const std::string& filePath) const;
 
-    void setPopupNotify(bool notify) { _popupNotify = notify; }
+    virtual void setPopupNotify(bool notify) { _popupNotify = notify; }
     bool isPopupNotify() const { return _popupNotify; }
 
     const std::unordered_map<std::string, std::string>& getFullPathCache() const { return _fullPathCache; }
@@ -90,8 +91,8 @@ protected:
 
     virtual bool isFileExistInternal(const std::string& fullPath) const;
     virtual bool isDirectoryExistInternal(const std::string& dirPath) const;
-    std::string getPathForFilename(const std::string& filename, const std::string& resolutionDirectory,
-                                   const std::string& searchPath) const;
+    virtual std::string getPathForFilename(const std::string& filename, const std::string& resolutionDirectory,
+                                           const std::string& searchPath) const;
     static std::string normalizeDirectory(const std::string& path);
 
     std::vector<std::string> _searchResolutionsOrderArray;

@@ -7,7 +7,9 @@
 #include "base/CCEventDispatcher.h"
 #include "base/CCEventKeyboard.h"
 #include "base/CCEventTouch.h"
+#include "base/CCIMEDispatcher.h"
 #include "base/CCTouch.h"
+#include "base/ccUTF8.h"
 
 NS_CC_BEGIN
 
@@ -365,16 +367,53 @@ void GLView::handleMouseScroll(float x, float y, float scrollX, float scrollY)
     _mouseX = x;
     _mouseY = y;
     EventMouse event(EventMouse::MouseEventType::MOUSE_SCROLL);
-    event.setScrollData(scrollX, scrollY);
+    // The window says +1 for a wheel turned up; listeners get it negated.
+    event.setScrollData(scrollX, -scrollY);
     Vec2 cursor = toCursor(x, y);
     event.setCursorPosition(cursor.x, cursor.y);
     Director::getInstance()->getEventDispatcher()->dispatchEvent(&event);
 }
 
-void GLView::handleKey(EventKeyboard::KeyCode keyCode, bool isPressed)
+void GLView::handleKey(EventKeyboard::KeyCode keyCode, bool isPressed, bool isRepeat)
 {
-    EventKeyboard event(keyCode, isPressed);
-    Director::getInstance()->getEventDispatcher()->dispatchEvent(&event);
+    // A held key's repeats make no keyboard events ...
+    if (!isRepeat)
+    {
+        EventKeyboard event(keyCode, isPressed);
+        Director::getInstance()->getEventDispatcher()->dispatchEvent(&event);
+    }
+    if (!isPressed) return;
+    // ... but the input method gets Backspace and the editing keys on each
+    // press and repeat.
+    switch (keyCode)
+    {
+    case EventKeyboard::KeyCode::KEY_BACKSPACE:
+        IMEDispatcher::sharedDispatcher()->dispatchDeleteBackward();
+        break;
+    case EventKeyboard::KeyCode::KEY_HOME:
+    case EventKeyboard::KeyCode::KEY_KP_HOME:
+    case EventKeyboard::KeyCode::KEY_DELETE:
+    case EventKeyboard::KeyCode::KEY_KP_DELETE:
+    case EventKeyboard::KeyCode::KEY_END:
+    case EventKeyboard::KeyCode::KEY_LEFT_ARROW:
+    case EventKeyboard::KeyCode::KEY_RIGHT_ARROW:
+    case EventKeyboard::KeyCode::KEY_ESCAPE:
+        IMEDispatcher::sharedDispatcher()->dispatchControlKey(keyCode);
+        break;
+    default:
+        break;
+    }
+}
+
+void GLView::handleChar(unsigned int character)
+{
+    // Control characters (Enter, Tab, Backspace and the like) are keys, not
+    // text; so are the surrogate halves and what lies past Unicode.
+    if (character < 0x20 || (character >= 0x7F && character < 0xA0)) return;
+    if ((character >= 0xD800 && character <= 0xDFFF) || character > 0x10FFFF) return;
+    std::string utf8;
+    if (!StringUtils::UTF32ToUTF8(std::u32string(1, static_cast<char32_t>(character)), utf8)) return;
+    IMEDispatcher::sharedDispatcher()->dispatchInsertText(utf8.c_str(), utf8.size());
 }
 
 NS_CC_END

@@ -104,8 +104,13 @@ public:
     void handleMouseDown(float x, float y, EventMouse::MouseButton button = EventMouse::MouseButton::BUTTON_LEFT);
     void handleMouseUp(float x, float y, EventMouse::MouseButton button = EventMouse::MouseButton::BUTTON_LEFT);
     void handleMouseMove(float x, float y);
+    // The wheel's y is +1 for a turn up (listeners see it negated).
     void handleMouseScroll(float x, float y, float scrollX, float scrollY);
-    void handleKey(EventKeyboard::KeyCode keyCode, bool isPressed);
+    // A key as the window reports it, repeats of a held key included.
+    void handleKey(EventKeyboard::KeyCode keyCode, bool isPressed, bool isRepeat = false);
+    // A character typed (a code point): to the input method, unless it is a
+    // control character such as Enter.
+    void handleChar(unsigned int character);
     void setMouseEmulatesTouch(bool emulate) { _mouseEmulatesTouch = emulate; }
     bool isMouseEmulatesTouch() const { return _mouseEmulatesTouch; }
 

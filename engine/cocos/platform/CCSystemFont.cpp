@@ -367,14 +367,20 @@ float SystemFont::advance(char32_t ch, char32_t next, float fontSize) const
     return units * fontSize / face->unitsPerEm;
 }
 
+float SystemFont::penAdvance(const std::u32string& line, size_t i, float fontSize) const
+{
+    const char32_t c = line[i];
+    // '\b' keeps the pen where it is for the character after it (a text
+    // field's cursor takes no room).
+    if (c == U'\n' || c == U'\r' || c == U'\b' || (i > 0 && line[i - 1] == U'\b')) return 0;
+    return advance(c, i + 1 < line.size() ? line[i + 1] : 0, fontSize);
+}
+
 float SystemFont::measure(const std::u32string& text, float fontSize) const
 {
     float width = 0;
     for (size_t i = 0; i < text.size(); ++i)
-    {
-        if (text[i] == U'\n' || text[i] == U'\r') continue;
-        width += advance(text[i], i + 1 < text.size() ? text[i + 1] : 0, fontSize);
-    }
+        width += penAdvance(text, i, fontSize);
     return width;
 }
 
@@ -430,6 +436,7 @@ void SystemFont::drawLine(const std::u32string& line, float fontSize, unsigned c
     float pen = x;
     for (size_t i = 0; i < line.size(); ++i)
     {
+        if (line[i] == U'\b') continue;
         int glyph;
         const Face* face = faceFor(line[i], glyph);
         float scale = fontSize / face->unitsPerEm;
@@ -455,7 +462,7 @@ void SystemFont::drawLine(const std::u32string& line, float fontSize, unsigned c
                 }
             }
         }
-        pen += advance(line[i], i + 1 < line.size() ? line[i + 1] : 0, fontSize);
+        pen += penAdvance(line, i, fontSize);
     }
 }
 

@@ -63,6 +63,8 @@ private:
     // The face to use for a character and its glyph index in it.
     const Face* faceFor(char32_t ch, int& glyph) const;
     float advance(char32_t ch, char32_t next, float fontSize) const;
+    // How far the character at i moves the pen along its line.
+    float penAdvance(const std::u32string& line, size_t i, float fontSize) const;
 
     std::string _file;
     std::unique_ptr<Face> _face;

@@ -254,7 +254,7 @@ const char* Texture2D::getStringForFormat() const
 }
 
 bool Texture2D::initWithData(const void* data, ssize_t dataLen, Texture2D::PixelFormat pixelFormat, int pixelsWide,
-                             int pixelsHigh, const Size& contentSize, bool preMultipliedAlpha)
+                             int pixelsHigh, const Size& contentSize)
 {
     if (!data || dataLen <= 0 || pixelsWide <= 0 || pixelsHigh <= 0) return false;
     if (!convertible(pixelFormat)) return false;
@@ -271,7 +271,7 @@ bool Texture2D::initWithData(const void* data, ssize_t dataLen, Texture2D::Pixel
     _contentSize = contentSize;
     _maxS = contentSize.width / static_cast<float>(pixelsWide);
     _maxT = contentSize.height / static_cast<float>(pixelsHigh);
-    _hasPremultipliedAlpha = preMultipliedAlpha;
+    _hasPremultipliedAlpha = false; // an image's own setting follows in initWithImage
     _name = nextTextureName();
     setGLProgram(GLProgramCache::getInstance()->getGLProgram(GLProgram::SHADER_NAME_POSITION_TEXTURE));
     return true;
@@ -307,7 +307,7 @@ bool Texture2D::initWithImage(Image* image, PixelFormat format)
     Size size(static_cast<float>(w), static_cast<float>(h));
     if (target == source)
     {
-        ok = initWithData(image->getData(), image->getDataLen(), target, w, h, size, image->hasPremultipliedAlpha());
+        ok = initWithData(image->getData(), image->getDataLen(), target, w, h, size);
     }
     else
     {
@@ -322,10 +322,13 @@ bool Texture2D::initWithImage(Image* image, PixelFormat format)
             decodePixel(source, in + i * inBytes, rgba);
             encodePixel(target, rgba, &converted[i * outBytes]);
         }
-        ok = initWithData(converted.data(), static_cast<ssize_t>(converted.size()), target, w, h, size,
-                          image->hasPremultipliedAlpha());
+        ok = initWithData(converted.data(), static_cast<ssize_t>(converted.size()), target, w, h, size);
     }
-    if (ok) _filePath = image->getFilePath();
+    if (ok)
+    {
+        _hasPremultipliedAlpha = image->hasPremultipliedAlpha();
+        _filePath = image->getFilePath();
+    }
     return ok;
 }
 
@@ -376,7 +379,7 @@ bool Texture2D::initWithString(const char* text, const FontDefinition& def)
         font->drawLine(lines[i].text, size, pixels.data(), w, h, x, baseline);
     }
     bool ok = initWithData(pixels.data(), static_cast<ssize_t>(pixels.size()), PixelFormat::A8, w, h,
-                           Size(static_cast<float>(w), static_cast<float>(h)), false);
+                           Size(static_cast<float>(w), static_cast<float>(h)));
     if (ok) setGLProgram(GLProgramCache::getInstance()->getGLProgram(GLProgram::SHADER_NAME_POSITION_TEXTURE_A8_COLOR));
     return ok;
 }

@@ -88,7 +88,7 @@ public:
     /** Takes dataLen bytes of pixels in pixelFormat; false when they are
      *  fewer than pixelsWide x pixelsHigh need, or the format is compressed. */
     bool initWithData(const void* data, ssize_t dataLen, Texture2D::PixelFormat pixelFormat, int pixelsWide,
-                      int pixelsHigh, const Size& contentSize, bool preMultipliedAlpha = false);
+                      int pixelsHigh, const Size& contentSize);
     bool updateWithData(const void* data, int offsetX, int offsetY, int width, int height);
 
     bool initWithImage(Image* image);

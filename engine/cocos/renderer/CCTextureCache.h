@@ -28,13 +28,13 @@ public:
 
     /** The texture of an image file, decoded on first use; null when the
      *  file is missing or not a decodable image. */
-    virtual Texture2D* addImage(const std::string& filepath);
+    Texture2D* addImage(const std::string& filepath);
     /** Loads like addImage and hands the result (null on failure) to the
      *  callback in the next frame. */
     virtual void addImageAsync(const std::string& filepath, const std::function<void(Texture2D*)>& callback);
     virtual void unbindImageAsync(const std::string& /*filename*/) {}
     virtual void unbindAllImageAsync() {}
-    virtual Texture2D* addImage(Image* image, const std::string& key);
+    Texture2D* addImage(Image* image, const std::string& key);
 
     Texture2D* getTextureForKey(const std::string& key) const;
     bool reloadTexture(const std::string& fileName);

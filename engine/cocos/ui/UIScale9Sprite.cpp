@@ -104,8 +104,7 @@ bool Scale9Sprite::initWithFile(const std::string& file, const Rect& rect, const
     if (!Sprite::initWithTexture(texture, r)) return false;
     _fileName = file;
     _originalSize = r.size;
-    _capInsets = capInsets;
-    insetsFromEdges();
+    storeCapInsets(capInsets);
     _scale9Enabled = true;
     updateSlices();
     return true;
@@ -132,8 +131,7 @@ bool Scale9Sprite::initWithSpriteFrame(SpriteFrame* spriteFrame, const Rect& cap
     _scale9Enabled = false;
     if (!Sprite::initWithSpriteFrame(spriteFrame)) return false;
     _originalSize = spriteFrame->getOriginalSize();
-    _capInsets = capInsets;
-    insetsFromEdges();
+    storeCapInsets(capInsets);
     _scale9Enabled = true;
     updateSlices();
     return true;
@@ -172,8 +170,7 @@ bool Scale9Sprite::updateWithSprite(Sprite* sprite, const Rect& rect, bool rotat
     _scale9Enabled = false;
     if (!Sprite::initWithTexture(texture, r, rotated)) return false;
     _originalSize = r.size;
-    _capInsets = capInsets;
-    insetsFromEdges();
+    storeCapInsets(capInsets);
     _scale9Enabled = true;
     updateSlices();
     return true;
@@ -198,8 +195,7 @@ void Scale9Sprite::setSpriteFrame(SpriteFrame* spriteFrame, const Rect& capInset
     _scale9Enabled = false;
     Sprite::setSpriteFrame(spriteFrame);
     _originalSize = spriteFrame->getOriginalSize();
-    _capInsets = capInsets;
-    insetsFromEdges();
+    storeCapInsets(capInsets);
     _scale9Enabled = enabled;
     updateSlices();
 }
@@ -213,11 +209,28 @@ void Scale9Sprite::setState(State state)
     setGLProgramState(GLProgramState::getOrCreateWithGLProgramName(program));
 }
 
+void Scale9Sprite::storeCapInsets(const Rect& given)
+{
+    const float w = _originalSize.width, h = _originalSize.height;
+    // No insets: the centre third. Insets reaching past the image are cut
+    // back the way they always were: an origin past it to 0, a size past
+    // it to 1.
+    Rect insets = given.equals(Rect::ZERO) ? Rect(w / 3, h / 3, w / 3, h / 3) : given;
+    if (insets.origin.x > w) insets.origin.x = 0;
+    if (insets.origin.y > h) insets.origin.y = 0;
+    if (insets.size.width > w) insets.size.width = 1;
+    if (insets.size.height > h) insets.size.height = 1;
+    _capInsets = insets;
+    _insetLeft = insets.origin.x;
+    _insetTop = insets.origin.y;
+    _insetRight = w - insets.origin.x - insets.size.width;
+    _insetBottom = h - insets.origin.y - insets.size.height;
+}
+
 Rect Scale9Sprite::effectiveInsets() const
 {
     float w = _originalSize.width, h = _originalSize.height;
-    if (_capInsets.equals(Rect::ZERO)) return Rect(w / 3, h / 3, w / 3, h / 3);
-    // keep the centre inside the image
+    // Slices are cut inside the image whatever the insets say.
     float x = std::min(std::max(_capInsets.origin.x, 0.0f), w);
     float y = std::min(std::max(_capInsets.origin.y, 0.0f), h);
     float cw = std::min(std::max(_capInsets.size.width, 0.0f), w - x);
@@ -225,19 +238,9 @@ Rect Scale9Sprite::effectiveInsets() const
     return Rect(x, y, cw, ch);
 }
 
-void Scale9Sprite::insetsFromEdges()
-{
-    Rect insets = effectiveInsets();
-    _insetLeft = insets.origin.x;
-    _insetTop = insets.origin.y;
-    _insetRight = _originalSize.width - insets.origin.x - insets.size.width;
-    _insetBottom = _originalSize.height - insets.origin.y - insets.size.height;
-}
-
 void Scale9Sprite::setCapInsets(const Rect& insets)
 {
-    _capInsets = insets;
-    insetsFromEdges();
+    storeCapInsets(insets);
     updateSlices();
 }
 
@@ -245,9 +248,8 @@ void Scale9Sprite::setCapInsets(const Rect& insets)
     void Scale9Sprite::NAME(float value)                                                            \
     {                                                                                               \
         MEMBER = value;                                                                             \
-        _capInsets = Rect(_insetLeft, _insetTop, _originalSize.width - _insetLeft - _insetRight,    \
-                          _originalSize.height - _insetTop - _insetBottom);                         \
-        updateSlices();                                                                             \
+        setCapInsets(Rect(_insetLeft, _insetTop, _originalSize.width - _insetLeft - _insetRight,    \
+                          _originalSize.height - _insetTop - _insetBottom));                        \
     }
 
 SCALE9_INSET_SETTER(setInsetLeft, _insetLeft)
@@ -259,8 +261,8 @@ SCALE9_INSET_SETTER(setInsetBottom, _insetBottom)
 
 void Scale9Sprite::setScale9Enabled(bool enabled)
 {
+    // The content size stays what it was either way.
     _scale9Enabled = enabled;
-    if (!enabled) setContentSize(_originalSize);
     updateSlices();
 }
 

@@ -12,9 +12,9 @@ namespace ui {
 /** A sprite drawn as nine slices: the cap insets mark the centre rectangle
  *  of the image (in points, from the top left of the sprite's rectangle);
  *  the four corners keep their size, the edges stretch along one axis and
- *  the centre along both when the content size changes. Without insets the
- *  centre third is used. A content size smaller than the two caps shrinks
- *  the caps in proportion. */
+ *  the centre along both when the content size changes. Zero insets mean
+ *  the centre third (and getCapInsets says so). A content size smaller than
+ *  the two caps shrinks the caps in proportion. */
 class CC_GUI_DLL Scale9Sprite : public Sprite
 {
 public:
@@ -102,9 +102,10 @@ public:
 protected:
     virtual void updateColor() override;
     void updateSlices();
-    // The insets in use: the given ones, or the centre third.
+    // Keeps insets as given, the centre third for none; sets the four edges.
+    void storeCapInsets(const Rect& insets);
+    // The stored insets cut to the image, for slicing.
     Rect effectiveInsets() const;
-    void insetsFromEdges();
 
     bool _scale9Enabled;
     RenderingType _renderingType;

@@ -15,7 +15,7 @@ TEST(HelloAppTest, LoadsItsSceneFollowsATouchAndQuits)
     ASSERT_NE(director->getRunningScene(), nullptr);
     auto layer = director->getRunningScene()->getChildByName<HelloWorld*>("HelloWorld");
     ASSERT_NE(layer, nullptr);
-    EXPECT_EQ(director->getWinSize(), Size(480, 320));
+    EXPECT_TRUE(director->getWinSize().equals(Size(480, 320)));
 
     auto label = layer->getChildByName<Label*>("label");
     ASSERT_NE(label, nullptr);
@@ -24,7 +24,7 @@ TEST(HelloAppTest, LoadsItsSceneFollowsATouchAndQuits)
 
     auto sprite = layer->getChildByName<Sprite*>("sprite");
     ASSERT_NE(sprite, nullptr);
-    EXPECT_EQ(sprite->getContentSize(), Size(32, 24));
+    EXPECT_TRUE(sprite->getContentSize().equals(Size(32, 24)));
     EXPECT_EQ(sprite->getPosition(), Vec2(240, 160));
 
     // Window (720, 160) of the 960 x 640 frame is design (360, 240).

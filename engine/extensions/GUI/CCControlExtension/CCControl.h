@@ -76,7 +76,7 @@ public:
     virtual void setOpacityModifyRGB(bool bOpacityModifyRGB) override;
     virtual bool isOpacityModifyRGB() const override { return _isOpacityModifyRGB; }
 
-    State getState() const { return _state; }
+    virtual State getState() const { return _state; }
 
     Control();
     virtual bool init() override;

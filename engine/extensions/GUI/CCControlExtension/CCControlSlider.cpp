@@ -224,14 +224,9 @@ float ControlSlider::valueForLocation(Vec2 location)
     float width = _backgroundSprite ? _backgroundSprite->getContentSize().width : 0.0f;
     float percent = width > 0 ? location.x / width : 0.0f;
     float value = _minimumValue + percent * (_maximumValue - _minimumValue);
-    // an allowed range never given (empty) leaves the whole range open
-    float low = _minimumAllowedValue, high = _maximumAllowedValue;
-    if (high <= low)
-    {
-        low = _minimumValue;
-        high = _maximumValue;
-    }
-    return std::max(std::min(value, high), low);
+    // The allowed range is [0, 0] until setMinimumValue/setMaximumValue (or
+    // the allowed-range setters) give it: a touch then always means 0.
+    return std::max(std::min(value, _maximumAllowedValue), _minimumAllowedValue);
 }
 
 NS_CC_EXT_END

@@ -9,9 +9,9 @@ NS_CC_EXT_BEGIN
 
 /** A horizontal slider: a background, a progress bar that fills up to the
  *  thumb, and the thumb (a selected look while dragged). Its value lies in
- *  [minimum, maximum]; a drag sets values within [minimum allowed, maximum
- *  allowed] (the whole range while no allowed range was given). Every
- *  setValue sends VALUE_CHANGED. */
+ *  [minimum, maximum]; a touch sets values within [minimum allowed, maximum
+ *  allowed], which setMinimumValue/setMaximumValue set along with the range
+ *  and which is [0, 0] before. Every setValue sends VALUE_CHANGED. */
 class CC_EX_DLL ControlSlider : public Control
 {
 public:
@@ -35,15 +35,15 @@ public:
     Vec2 locationFromTouch(Touch* touch);
 
     virtual void setValue(float val);
-    float getValue() const { return _value; }
+    virtual float getValue() const { return _value; }
     virtual void setMinimumValue(float val);
-    float getMinimumValue() const { return _minimumValue; }
+    virtual float getMinimumValue() const { return _minimumValue; }
     virtual void setMaximumValue(float val);
-    float getMaximumValue() const { return _maximumValue; }
-    void setMinimumAllowedValue(float val) { _minimumAllowedValue = val; }
-    float getMinimumAllowedValue() const { return _minimumAllowedValue; }
-    void setMaximumAllowedValue(float val) { _maximumAllowedValue = val; }
-    float getMaximumAllowedValue() const { return _maximumAllowedValue; }
+    virtual float getMaximumValue() const { return _maximumValue; }
+    virtual void setMinimumAllowedValue(float val) { _minimumAllowedValue = val; }
+    virtual float getMinimumAllowedValue() const { return _minimumAllowedValue; }
+    virtual void setMaximumAllowedValue(float val) { _maximumAllowedValue = val; }
+    virtual float getMaximumAllowedValue() const { return _maximumAllowedValue; }
 
     CC_SYNTHESIZE_RETAIN(Sprite*, _thumbSprite, ThumbSprite);
     CC_SYNTHESIZE_RETAIN(Sprite*, _selectedThumbSprite, SelectedThumbSprite);

@@ -6,6 +6,8 @@
 #include "base/CCDirector.h"
 #include "base/CCEventDispatcher.h"
 #include "base/CCTouch.h"
+#include "platform/CCDevice.h"
+#include "platform/CCGLView.h"
 
 NS_CC_EXT_BEGIN
 
@@ -14,7 +16,7 @@ NS_CC_EXT_BEGIN
 #define BOUNCE_DURATION 0.15f
 #define INSET_RATIO 0.2f
 #define MOVE_INCH (7.0f / 160.0f)
-#define SCREEN_DPI 160.0f
+#define BOUNCE_BACK_FACTOR 0.35f
 
 ScrollView::ScrollView()
     : _zoomScale(0.0f),
@@ -37,7 +39,10 @@ ScrollView::ScrollView()
 {
 }
 
-ScrollView::~ScrollView() {}
+ScrollView::~ScrollView()
+{
+    CC_SAFE_RELEASE(_container);
+}
 
 ScrollView* ScrollView::create(Size size, Node* container)
 {
@@ -66,13 +71,13 @@ ScrollView* ScrollView::create()
 bool ScrollView::initWithViewSize(Size size, Node* container)
 {
     if (!Layer::init()) return false;
-    _container = container;
-    if (!_container)
+    if (!container)
     {
-        _container = Layer::create();
-        _container->setIgnoreAnchorPointForPosition(false);
-        _container->setAnchorPoint(Vec2(0.0f, 0.0f));
+        container = Layer::create();
+        container->setIgnoreAnchorPointForPosition(false);
+        container->setAnchorPoint(Vec2(0.0f, 0.0f));
     }
+    holdContainer(container);
     setViewSize(size);
     setTouchEnabled(true);
     _touches.reserve(10);
@@ -141,11 +146,6 @@ void ScrollView::setTouchEnabled(bool enabled)
 void ScrollView::setSwallowTouches(bool needSwallow)
 {
     if (_touchListener) _touchListener->setSwallowTouches(needSwallow);
-}
-
-bool ScrollView::isSwallowTouches() const
-{
-    return _touchListener && _touchListener->isSwallowTouches();
 }
 
 void ScrollView::setContentOffset(Vec2 offset, bool animated)
@@ -263,8 +263,8 @@ void ScrollView::setViewSize(Size size)
 void ScrollView::setContainer(Node* pContainer)
 {
     if (!pContainer) return;
-    Layer::removeAllChildrenWithCleanup(true);
-    _container = pContainer;
+    removeAllChildrenWithCleanup(true);
+    holdContainer(pContainer);
     _container->setIgnoreAnchorPointForPosition(false);
     _container->setAnchorPoint(Vec2(0.0f, 0.0f));
     Layer::addChild(_container, 0, _container->getTag());
@@ -335,27 +335,27 @@ void ScrollView::updateInset()
     _minInset.set(_minInset.x - _viewSize.width * INSET_RATIO, _minInset.y - _viewSize.height * INSET_RATIO);
 }
 
+void ScrollView::holdContainer(Node* container)
+{
+    // The view keeps its own reference: the container stays valid (if no
+    // longer shown) after removeAllChildren takes it out of the view.
+    CC_SAFE_RETAIN(container);
+    CC_SAFE_RELEASE(_container);
+    _container = container;
+}
+
+// Children keep their anchor point and how they use it.
 void ScrollView::addChild(Node* child, int zOrder, int tag)
 {
     if (!child) return;
-    if (_container != child)
-    {
-        child->setIgnoreAnchorPointForPosition(false);
-        child->setAnchorPoint(Vec2(0.0f, 0.0f));
-        _container->addChild(child, zOrder, tag);
-    }
+    if (_container != child) _container->addChild(child, zOrder, tag);
     else Layer::addChild(child, zOrder, tag);
 }
 
 void ScrollView::addChild(Node* child, int zOrder, const std::string& name)
 {
     if (!child) return;
-    if (_container != child)
-    {
-        child->setIgnoreAnchorPointForPosition(false);
-        child->setAnchorPoint(Vec2(0.0f, 0.0f));
-        _container->addChild(child, zOrder, name);
-    }
+    if (_container != child) _container->addChild(child, zOrder, name);
     else Layer::addChild(child, zOrder, name);
 }
 
@@ -364,9 +364,12 @@ void ScrollView::removeAllChildren()
     removeAllChildrenWithCleanup(true);
 }
 
+// Empties the container and takes the container itself out of the view:
+// a list is cleared through getContainer()->removeAllChildren().
 void ScrollView::removeAllChildrenWithCleanup(bool cleanup)
 {
     if (_container) _container->removeAllChildrenWithCleanup(cleanup);
+    Layer::removeAllChildrenWithCleanup(cleanup);
 }
 
 void ScrollView::removeChild(Node* child, bool cleanup)
@@ -417,7 +420,9 @@ bool ScrollView::hasVisibleParents() const
 
 float ScrollView::convertDistanceFromPointToInch(float pointDis)
 {
-    return pointDis / SCREEN_DPI;
+    GLView* glview = Director::getInstance()->getOpenGLView();
+    float factor = glview ? (glview->getScaleX() + glview->getScaleY()) / 2 : 1.0f;
+    return pointDis * factor / Device::getDPI();
 }
 
 bool ScrollView::onTouchBegan(Touch* touch, Event* /*event*/)
@@ -469,6 +474,14 @@ void ScrollView::onTouchMoved(Touch* touch, Event* /*event*/)
         case Direction::HORIZONTAL: moveDistance.set(moveDistance.x, 0.0f); break;
         default: break;
         }
+        // Past its edges the content follows the finger at a fraction of
+        // its move.
+        const Vec2 position = _container->getPosition();
+        const Vec2 minOffset = minContainerOffset();
+        const Vec2 maxOffset = maxContainerOffset();
+        const float movedX = position.x + moveDistance.x, movedY = position.y + moveDistance.y;
+        if (movedX > maxOffset.x || movedX < minOffset.x) moveDistance.x *= BOUNCE_BACK_FACTOR;
+        if (movedY > maxOffset.y || movedY < minOffset.y) moveDistance.y *= BOUNCE_BACK_FACTOR;
         float newX = _container->getPosition().x + moveDistance.x;
         float newY = _container->getPosition().y + moveDistance.y;
         _scrollDistance = moveDistance;

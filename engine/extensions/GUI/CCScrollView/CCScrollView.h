@@ -24,9 +24,12 @@ public:
 
 /** A window of viewSize onto a larger container that the user drags. The
  *  content offset is the container's position (0 at the bottom left, going
- *  negative as the content moves left or down). A flick keeps the content
- *  moving and slows it down; content dragged past its edges (with bounce)
- *  springs back. Children added to the view go into the container. */
+ *  negative as the content moves left or down). A drag starts once the
+ *  finger has moved 7/160 inch; past the edges the content follows it at
+ *  0.35 of its move. A flick keeps the content moving and slows it down;
+ *  content dragged past its edges (with bounce) springs back. Children added
+ *  to the view go into the container as they are (anchor point included);
+ *  removeAllChildren empties the container and takes it out of the view. */
 class CC_EX_DLL ScrollView : public Layer
 {
 public:
@@ -71,7 +74,6 @@ public:
     void setTouchEnabled(bool enabled);
     bool isTouchEnabled() const { return _touchListener != nullptr; }
     void setSwallowTouches(bool needSwallow);
-    bool isSwallowTouches() const;
 
     bool isDragging() const { return _dragging; }
     bool isTouchMoved() const { return _touchMoved; }
@@ -114,13 +116,16 @@ public:
     bool hasVisibleParents() const;
 
 protected:
+    // Takes a reference to the container, giving up the one it had.
+    void holdContainer(Node* container);
     void relocateContainer(bool animated);
     void deaccelerateScrolling(float dt);
     void performedAnimatedScroll(float dt);
     void stoppedAnimatedScroll(Node* node);
     void handleZoom();
     Rect getViewRect();
-    // Points to inches, as a finger would measure them on the screen.
+    // Points to inches on the screen: through the view's scale to pixels,
+    // then the screen's dots per inch.
     float convertDistanceFromPointToInch(float pointDis);
 
     float _zoomScale;
