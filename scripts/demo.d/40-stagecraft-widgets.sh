@@ -2,8 +2,9 @@
 # Stagecraft's widgets in one scene, run by widgetdemo.exe (Stagecraft.dll
 # under Wine) headless under the engine's clock: buttons in their states, a
 # toggle, a long press, scores, a count-down label, a turn clock that removes
-# itself, rolling numbers and a seconds count-down, each line what a game
-# sees at that moment.
+# itself, rolling numbers and a seconds count-down, then a paged list, a
+# dragged list, an alert box answered, an edit box typed into and the lock
+# layer timing out; each line what a game sees at that moment.
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
 build="${DEMO_BUILD_DIR:-$root/build/win32}"

@@ -7,6 +7,8 @@
 
 #include "cocos2d.h"
 
+#include "ListsAndDialogs.h"
+
 #include "widgets/CCLabelAtlasEx.h"
 #include "widgets/CSpriteButton.h"
 #include "widgets/CSpriteImage.h"
@@ -246,6 +248,9 @@ int main()
     Buttons(scene, game, mouse);
     Labels(scene, game);
     Numbers(scene, game);
+#if defined(WIDGETDEMO_LISTS_AND_DIALOGS)
+    ListsAndDialogs(scene, Say, Frames);
+#endif
 
     director->end();
     director->mainLoop(0);
