@@ -8,6 +8,8 @@ PACKAGES=(
   cmake ninja-build make g++ pkg-config
   g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
   googletest
+  # the parsers' fuzz targets: clang with libFuzzer and the sanitizers
+  clang libclang-rt-dev
   # Windows side under Wine on a virtual display
   wine wine32:i386 xvfb xauth x11-utils
   # engine: PNG, fonts, plists
@@ -62,7 +64,7 @@ fi
 # The nginx package starts a system instance; the tests run their own.
 if command -v systemctl >/dev/null 2>&1; then :; fi
 
-for tool in i686-w64-mingw32-g++-posix i686-w64-mingw32-windres wine Xvfb cmake nginx danted tinyproxy; do
+for tool in i686-w64-mingw32-g++-posix i686-w64-mingw32-windres wine Xvfb cmake nginx danted tinyproxy clang++; do
   command -v "$tool" >/dev/null 2>&1 || { echo "setup: $tool is missing after install" >&2; exit 1; }
 done
 [ -f /usr/src/googletest/CMakeLists.txt ] || { echo "setup: /usr/src/googletest is missing" >&2; exit 1; }
