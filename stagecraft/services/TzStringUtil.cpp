@@ -72,14 +72,22 @@ const char* TzReplaceStringWithString(const char* text, const char* find, const 
     if (!what.empty()) {
         size_t at = result.find(what);
         position = at == std::string::npos ? -1 : static_cast<int>(at);
-        // Each pass searches the whole text again, so occurrences the
-        // replacement forms with the text before it are replaced too; when
-        // the replacement itself contains the word, searching again from the
-        // start would never end, so the search then goes on after it.
+        // After each replacement the first occurrence is looked for again, so
+        // occurrences the replacement forms with the text around it are
+        // replaced too. None can start before the replaced place less the
+        // word's length, the text there being unchanged and free of it. When
+        // the replacement itself contains the word, searching again there
+        // would never end, so the search then goes on after it.
         const bool resumeAfter = with.find(what) != std::string::npos;
-        while (at != std::string::npos) {
+        // Occurrences that keep forming anew can grow the text without end
+        // ("ab" by "bba" doubles it for each 'a' before the 'b'); the
+        // replacing stops once the text is longer than one pass over the
+        // original could make it.
+        const size_t longest = result.size() + (result.size() / what.size() + 1) * with.size();
+        while (at != std::string::npos && result.size() - what.size() + with.size() <= longest) {
             result.replace(at, what.size(), with);
-            at = result.find(what, resumeAfter ? at + with.size() : 0);
+            const size_t from = resumeAfter ? at + with.size() : (at >= what.size() ? at - what.size() + 1 : 0);
+            at = result.find(what, from);
         }
         position = -1;
     }

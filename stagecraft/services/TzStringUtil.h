@@ -8,8 +8,10 @@
 // library buffer valid until the next call.
 STAGECRAFT_API const char* TzConverString(const char* ansi);
 
-// Replaces every occurrence of find with replace. position is set to the index
-// of the first occurrence (or -1) and is -1 on return. The result lives in a
+// Replaces every occurrence of find with replace, also those a replacement
+// forms with the text around it, until the text is longer than one pass over
+// the original could make it. position is set to the index of the first
+// occurrence (or -1) and is -1 on return. The result lives in a
 // library buffer valid until the next call.
 STAGECRAFT_API const char* TzReplaceStringWithString(const char* text, const char* find, const char* replace,
                                                      int& position);
