@@ -20,8 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int position = 7;
     const char* replaced = TzReplaceStringWithString(text.c_str(), find.c_str(), replace.c_str(), position);
     FUZZ_CHECK(position == -1);
-    if (!find.empty() && find.find('\0') == std::string::npos && replace.find(find) == std::string::npos)
-        FUZZ_CHECK(std::strstr(replaced, find.c_str()) == nullptr);
+    const std::string what = find.c_str(), with = replace.c_str(), in = text.c_str(); // as the function sees them
+    if (!what.empty()) {
+        // no longer than one pass over the text could make it
+        FUZZ_CHECK(std::strlen(replaced) <= in.size() + (in.size() / what.size() + 1) * with.size());
+        // a replacement no longer than the word leaves none behind
+        if (with.size() <= what.size() && with.find(what) == std::string::npos)
+            FUZZ_CHECK(std::strstr(replaced, what.c_str()) == nullptr);
+    }
 
     int consumed = 0;
     SwitchStringToValue(text.c_str(), consumed);
