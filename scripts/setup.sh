@@ -15,6 +15,8 @@ PACKAGES=(
   # engine: PNG, fonts, plists
   libpng-dev zlib1g-dev libfreetype-dev libtinyxml2-dev libstb-dev
   fonts-wqy-zenhei fonts-dejavu-core
+  # the zh_CN.UTF-8 locale the Windows tests run in
+  locales
   # peers used by the tests and the demo
   nginx-light dante-server tinyproxy curl python3
   # screenshots and pictures
@@ -63,6 +65,15 @@ fi
 
 # The nginx package starts a system instance; the tests run their own.
 if command -v systemctl >/dev/null 2>&1; then :; fi
+
+# The Windows tests run with LC_ALL=zh_CN.UTF-8 (ANSI code page 936). Without
+# the glibc locale Wine keeps the code page but cannot create or open files
+# whose names are not ASCII.
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+  need_root "localedef -i zh_CN -f UTF-8 zh_CN.UTF-8"
+  echo "setup: generating the zh_CN.UTF-8 locale"
+  localedef -i zh_CN -f UTF-8 zh_CN.UTF-8 || { echo "setup: the zh_CN.UTF-8 locale cannot be generated" >&2; exit 1; }
+fi
 
 for tool in i686-w64-mingw32-g++-posix i686-w64-mingw32-windres wine Xvfb cmake nginx danted tinyproxy clang++; do
   command -v "$tool" >/dev/null 2>&1 || { echo "setup: $tool is missing after install" >&2; exit 1; }

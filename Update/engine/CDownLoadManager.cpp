@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "CProfileSection.h"
 #include "UpdatePaths.h"
 
 CDownLoadManager::CDownLoadManager()
@@ -71,16 +72,31 @@ void CDownLoadManager::LoadFileList() {
   wchar_t list[kUpdatePathSize];
   GetUpdateListReadPath(list);
   const UINT count = GetPrivateProfileIntW(L"UPDATEFILELIST", L"UPDATEFILECOUNT", 0, list);
-  GetPrivateProfileStringW(L"UPDATEFILELIST", L"FILENETADDRESS", L"", m_szBaseUrl, 260, list);
+  CProfileSection section;
+  section.Load(list, L"UPDATEFILELIST");
+  const bool baseFits = FormatWhole(m_szBaseUrl, 260, L"%s", section.Get(L"FILENETADDRESS"));
   m_List.clear();
-  for (UINT i = 0; i < count; ++i) {
+  m_Checksums.clear();
+  // The count read bounds nothing by itself: the keys present do.
+  size_t present = 0;
+  for (UINT i = 0; i < count && present < section.GetCount(); ++i) {
     wchar_t key[32];
     AfxFormatBuffer(key, 32, L"FileIndex%d", static_cast<int>(i));
-    wchar_t name[kUpdatePathSize];
-    GetPrivateProfileStringW(L"UPDATEFILELIST", key, L"", name, kUpdatePathSize, list);
+    if (!section.Has(key)) continue;
+    ++present;
+    const LPCWSTR name = section.Get(key);
+    AfxFormatBuffer(key, 32, L"FileCheckSum%d", static_cast<int>(i));
+    const LPCWSTR checksum = section.Get(key);
     // Empty names are left out, and so is any name that would reach outside
-    // the installation.
-    if (IsSafeRelativeName(name)) m_List.emplace_back(name);
+    // the installation, one whose paths or URL do not fit, and one whose
+    // checksum is not MD5 text (a list without checksums is still read).
+    wchar_t url[CDownLoad::kUrlSize + 16], path[260];
+    if (!baseFits || !IsSafeRelativeName(name) || (checksum[0] && !IsChecksumText(checksum)) ||
+        !FormatWhole(url, CDownLoad::kUrlSize - 14, L"%s%s", m_szBaseUrl, name) ||
+        !CDownLoadSink::GetHoldingPath(name, path) || !CDownLoadSink::GetDestinationPath(name, path))
+      continue;
+    m_List.emplace_back(name);
+    m_Checksums.emplace_back(checksum);
   }
   m_nTotal = static_cast<int>(m_List.size());
   DeleteFileW(list);
@@ -88,10 +104,9 @@ void CDownLoadManager::LoadFileList() {
 
 void CDownLoadManager::StartHead(bool resume) {
   if (m_List.empty() || !m_pSink) return;
-  if (!m_pSink->BeginFile(m_szBaseUrl, m_List.front(), resume)) {
+  if (!m_pSink->BeginFile(m_szBaseUrl, m_List.front(), m_Checksums.front(), resume)) {
     // Nothing will report back on a file that could not even be started.
-    m_bFailed = true;
-    if (m_pFrame) m_pFrame->OnDownLoadFailed(m_List.front());
+    StopFailed(m_List.front());
     return;
   }
   if (m_pFrame) m_pFrame->SetCurrentFile(m_List.front());
@@ -119,8 +134,7 @@ void CDownLoadManager::ScheduleRetry(const FileDoneRecord& record) {
     return;
   }
   if (m_nRetries >= m_nMaxRetries) {
-    m_bFailed = true;
-    if (m_pFrame) m_pFrame->OnDownLoadFailed(m_List.front());
+    StopFailed(m_List.front());
     return;
   }
   UINT delay = m_nRetryDelay;
@@ -130,6 +144,11 @@ void CDownLoadManager::ScheduleRetry(const FileDoneRecord& record) {
     StartHead(m_bRetryResume);
   else
     SetTimer(kRetryTimer, delay);
+}
+
+void CDownLoadManager::StopFailed(LPCWSTR name) {
+  m_bFailed = true;
+  if (m_pFrame) m_pFrame->OnDownLoadFailed(name);
 }
 
 void CDownLoadManager::OnRetryTimer() {
@@ -143,7 +162,12 @@ void CDownLoadManager::OnFileDone(FileDoneRecord* record) {
   if (!record || record->m_bFlag != FileDoneRecord::Failed) ++m_nDone;
   if (!record) return;
   const bool complete = record->m_bFlag == FileDoneRecord::Complete;
-  if (complete && !m_List.empty()) m_List.erase(m_List.begin());
+  CString name;
+  if (complete && !m_List.empty()) {
+    name = m_List.front();
+    m_List.erase(m_List.begin());
+    m_Checksums.erase(m_Checksums.begin());
+  }
   if (!m_pSink) return;
   m_pSink->Clear();
 
@@ -154,6 +178,12 @@ void CDownLoadManager::OnFileDone(FileDoneRecord* record) {
     m_Destinations.emplace_back(record->m_szDestination);
   }
 
+  // A file that cannot be put in place ends the run: nothing more is
+  // fetched and the game is not started over what is still the old copy.
+  if (!MoveFiles()) {
+    StopFailed(name);
+    return;
+  }
   if (!m_List.empty()) {
     if (complete) {
       m_nRetries = 0;
@@ -162,14 +192,12 @@ void CDownLoadManager::OnFileDone(FileDoneRecord* record) {
     } else {
       ScheduleRetry(*record);
     }
-    MoveFiles();
-  } else {
-    MoveFiles();
-    if (m_pFrame) m_pFrame->RunGame();
+  } else if (m_pFrame) {
+    m_pFrame->RunGame();
   }
 }
 
-void CDownLoadManager::MoveFiles() {
+bool CDownLoadManager::MoveFiles() {
   while (!m_Sources.empty()) {
     const CString source = m_Sources.front();
     const CString destination = m_Destinations.front();
@@ -180,10 +208,13 @@ void CDownLoadManager::MoveFiles() {
       *slash = 0;
       SHCreateDirectoryExW(nullptr, folder, nullptr);
     }
-    DeleteFileW(destination);
-    MoveFileWithProgressW(source, destination, nullptr, nullptr, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    DeleteFileW(source);
+    // The old copy is replaced in one step, never deleted first; when the
+    // move fails the download stays where it is.
+    if (!MoveFileWithProgressW(source, destination, nullptr, nullptr,
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return false;
     m_Sources.erase(m_Sources.begin());
     m_Destinations.erase(m_Destinations.begin());
   }
+  return true;
 }

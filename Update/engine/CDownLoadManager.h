@@ -4,8 +4,8 @@
 //
 // A failed attempt is tried again a bounded number of times, each time after
 // a longer pause; an attempt that got further than any before it resets the
-// count. After the last try the manager stops in its failure state and tells
-// the frame.
+// count. After the last try, or when a finished file cannot be moved into
+// place, the manager stops in its failure state and tells the frame.
 #pragma once
 
 #include <winsock2.h>
@@ -40,12 +40,15 @@ public:
   void LoadFileList();
   bool StartDownLoad();
   void OnFileDone(FileDoneRecord* record);
-  void MoveFiles();
+  // Moves the finished files into place; false when one could not be moved
+  // (it stays in the holding folder, with the files after it).
+  bool MoveFiles();
 
   int GetTotal() const { return m_nTotal; }
   int GetDone() const { return m_nDone; }
   LPCWSTR GetBaseUrl() const { return m_szBaseUrl; }
   const std::vector<CString>& GetList() const { return m_List; }
+  const std::vector<CString>& GetChecksums() const { return m_Checksums; }
   CDownLoadSink* GetSink() const { return m_pSink.get(); }
   bool IsFailed() const { return m_bFailed; }
   int GetRetries() const { return m_nRetries; }
@@ -59,11 +62,13 @@ private:
   void StartHead(bool resume);
   void ScheduleRetry(const FileDoneRecord& record);
   void FreeQueuedRecords();
+  void StopFailed(LPCWSTR name);
 
   int m_nTotal;
   int m_nDone;
   wchar_t m_szBaseUrl[260];
   std::vector<CString> m_List;
+  std::vector<CString> m_Checksums;  // parallel to m_List; empty when the list gave none
   std::vector<CString> m_Sources;
   std::vector<CString> m_Destinations;
   std::unique_ptr<CDownLoadSink> m_pSink;
@@ -72,7 +77,7 @@ private:
   int m_nMaxRetries;
   UINT m_nRetryDelay;
   int m_nRetries;         // failed tries of the head file since it last got further
-  uint32_t m_nBest;       // most bytes of the head file ever on disk
+  uint64_t m_nBest;       // most bytes of the head file ever on disk
   bool m_bRetryResume;    // the waiting retry continues a partial file
   bool m_bFailed;
 };

@@ -2,12 +2,14 @@
 
 #include <shlobj.h>
 
+#include "CMD5Checksum.h"
 #include "CString.h"
 #include "UpdateMessages.h"
 #include "UpdatePaths.h"
 
 CDownLoadSink::CDownLoadSink() : m_eState(StateIdle), m_nStored(0), m_nTotal(0), m_pManager(nullptr) {
   m_szName[0] = 0;
+  m_szChecksum[0] = 0;
 }
 
 CDownLoadSink::~CDownLoadSink() {
@@ -23,6 +25,7 @@ void CDownLoadSink::Clear() {
   m_nStored = m_nTotal = 0;
   m_eState = StateIdle;
   m_szName[0] = 0;
+  m_szChecksum[0] = 0;
 }
 
 void CDownLoadSink::SendProgress(bool post) {
@@ -40,22 +43,48 @@ void CDownLoadSink::Notify(FileDoneRecord* record) {
   delete record;
 }
 
-bool CDownLoadSink::BeginFile(LPCWSTR base, LPCWSTR name, bool resume) {
+void CDownLoadSink::NotifyFailed() {
+  FileDoneRecord* record = new FileDoneRecord;
+  record->m_bFlag = FileDoneRecord::Failed;
+  Notify(record);
+}
+
+bool CDownLoadSink::GetHoldingPath(LPCWSTR name, wchar_t (&path)[260]) {
+  path[0] = 0;
+  wchar_t segment[kUpdatePathSize];
+  GetSafeLastSegment(name, false, segment);
+  if (!segment[0]) return false;
+  wchar_t folder[kUpdatePathSize];
+  GetDownLoadFolder(folder);
+  return FormatWhole(path, 260, L"%s\\%s", folder, segment);
+}
+
+bool CDownLoadSink::GetDestinationPath(LPCWSTR name, wchar_t (&path)[260]) {
+  if (!FormatWhole(path, 260, L"%s\\%s", GetModuleDirectory(), name ? name : L"")) return false;
+  for (wchar_t* p = path; *p; ++p)
+    if (*p == L'/') *p = L'\\';
+  return true;
+}
+
+bool CDownLoadSink::BeginFile(LPCWSTR base, LPCWSTR name, LPCWSTR checksum, bool resume) {
   if (m_eState != StateIdle && m_eState != StateFailed) return false;
   // The manager never hands out a name that leaves the installation; a sink
   // used on its own refuses one too.
   if (!IsSafeRelativeName(name)) return false;
+  wchar_t url[CDownLoad::kUrlSize];
+  wchar_t holding[260], destination[260];
+  if (!FormatWhole(url, CDownLoad::kUrlSize, L"%s%s", base ? base : L"", name) || !GetHoldingPath(name, holding) ||
+      !GetDestinationPath(name, destination))
+    return false;
   m_nStored = m_nTotal = 0;
   m_eState = StateStarted;
   AfxFormatBuffer(m_szName, 260, L"%s", name);
+  AfxFormatBuffer(m_szChecksum, 33, L"%s", IsChecksumText(checksum) ? checksum : L"");
 
-  wchar_t url[260];
-  AfxFormatBuffer(url, 260, L"%s%s", base ? base : L"", name);
-  uint32_t offset = 0;
-  if (resume && OpenResumeFile(url)) {
+  uint64_t offset = 0;
+  if (resume && OpenResumeFile()) {
     try {
-      offset = static_cast<uint32_t>(m_File.GetLength());
-      m_File.SeekToEnd();
+      offset = m_File.GetLength();
     } catch (CException* e) {
       e->Delete();
       m_File.Abort();
@@ -67,15 +96,10 @@ bool CDownLoadSink::BeginFile(LPCWSTR base, LPCWSTR name, bool resume) {
   return true;
 }
 
-bool CDownLoadSink::OpenResumeFile(LPCWSTR url) {
+bool CDownLoadSink::OpenResumeFile() {
   if (m_File.IsOpen()) return false;
-  wchar_t name[kUpdatePathSize];
-  GetSafeLastSegment(url, false, name);
-  if (!name[0]) return false;
-  wchar_t folder[kUpdatePathSize];
-  GetDownLoadFolder(folder);
-  wchar_t path[kUpdatePathSize];
-  AfxFormatBuffer(path, kUpdatePathSize, L"%s\\%s", folder, name);
+  wchar_t path[260];
+  if (!GetHoldingPath(m_szName, path)) return false;
   if (!m_File.Open(path, CFile::modeWrite | CFile::shareDenyNone)) return false;
   try {
     m_File.SeekToEnd();
@@ -87,41 +111,44 @@ bool CDownLoadSink::OpenResumeFile(LPCWSTR url) {
   return true;
 }
 
-bool CDownLoadSink::OpenTempFile(LPCWSTR path) {
+bool CDownLoadSink::OpenTempFile() {
   if (m_File.IsOpen()) return false;
-  wchar_t name[kUpdatePathSize];
-  GetSafeLastSegment(path, true, name);
-  if (!name[0]) return false;
+  // Named after the listed name, not the URL the server finally gave, so a
+  // later attempt finds it whatever redirects and escapes came between.
+  wchar_t file[260];
+  if (!GetHoldingPath(m_szName, file)) return false;
   wchar_t folder[kUpdatePathSize];
   GetDownLoadFolder(folder);
-  wchar_t file[kUpdatePathSize];
-  AfxFormatBuffer(file, kUpdatePathSize, L"%s\\%s", folder, name);
   DeleteFileW(file);
   SHCreateDirectoryExW(nullptr, folder, nullptr);
   return m_File.Open(file, CFile::modeCreate | CFile::modeWrite) != FALSE;
 }
 
-bool CDownLoadSink::OnDownLoadBegin(bool resumed, uint32_t length, LPCWSTR /*etag*/, LPCWSTR path) {
+void CDownLoadSink::DiscardTempFile() {
+  m_File.Abort();
+  wchar_t file[260];
+  if (GetHoldingPath(m_szName, file)) DeleteFileW(file);
+}
+
+bool CDownLoadSink::OnDownLoadBegin(bool resumed, uint64_t length, LPCWSTR /*etag*/, LPCWSTR /*path*/) {
   m_nTotal = length;
   if (resumed && m_File.IsOpen()) {
-    uint32_t have = 0;
+    uint64_t have = 0;
     try {
-      have = static_cast<uint32_t>(m_File.GetLength());
+      have = m_File.GetLength();
     } catch (CException* e) {
       e->Delete();
     }
-    m_nTotal += have;
+    if (m_nTotal) m_nTotal += have;
     m_nStored += have;
   } else {
     m_File.Abort();
-    if (!OpenTempFile(path)) {
+    if (!OpenTempFile()) {
       m_DownLoad.Reset();
       m_eState = StateFailed;
       m_File.Abort();
       // Nothing was stored; the manager decides when to try again.
-      FileDoneRecord* record = new FileDoneRecord;
-      record->m_bFlag = FileDoneRecord::Failed;
-      Notify(record);
+      NotifyFailed();
       return false;
     }
   }
@@ -135,7 +162,7 @@ bool CDownLoadSink::OnDownLoadData(const BYTE* data, uint16_t length) {
   } catch (CException* e) {
     e->Delete();
     m_DownLoad.Reset();
-    return OnDownLoadError(0);
+    return OnDownLoadError(IDownLoadSink::ErrorRequest);
   }
   m_nStored += length;
   SendProgress(false);
@@ -156,18 +183,28 @@ void CDownLoadSink::CompleteFile() {
   FileDoneRecord* record = new FileDoneRecord;
   record->m_bFlag = FileDoneRecord::Complete;
   AfxFormatBuffer(record->m_szSource, 260, L"%s", static_cast<LPCWSTR>(m_File.GetFilePath()));
-  AfxFormatBuffer(record->m_szDestination, 260, L"%s\\%s", GetModuleDirectory(), m_szName);
-  for (wchar_t* p = record->m_szDestination; *p; ++p)
-    if (*p == L'/') *p = L'\\';
+  GetDestinationPath(m_szName, record->m_szDestination);
   record->m_nStored = m_nStored;
   m_File.Abort();
+  // Only the bytes the list names are ever moved into place.
+  if (m_szChecksum[0]) {
+    CMD5Checksum md5;
+    if (!IsSameChecksum(md5.GetFileMD5(record->m_szSource), m_szChecksum)) {
+      delete record;
+      m_eState = StateFailed;
+      DiscardTempFile();
+      NotifyFailed();
+      return;
+    }
+  }
   Notify(record);
 }
 
-bool CDownLoadSink::OnDownLoadError(uint32_t /*code*/) {
+bool CDownLoadSink::OnDownLoadError(uint32_t code) {
   m_eState = StateFailed;
+  if (code == IDownLoadSink::ErrorRange) DiscardTempFile();
   if (!m_pManager) return true;
-  ULONGLONG have = 0;
+  uint64_t have = 0;
   if (m_File.IsOpen()) {
     try {
       have = m_File.GetLength();
@@ -177,7 +214,7 @@ bool CDownLoadSink::OnDownLoadError(uint32_t /*code*/) {
   }
   FileDoneRecord* record = new FileDoneRecord;
   record->m_bFlag = have ? FileDoneRecord::Broken : FileDoneRecord::Failed;
-  record->m_nStored = static_cast<uint32_t>(have);
+  record->m_nStored = have;
   m_File.Abort();
   Notify(record);
   return true;

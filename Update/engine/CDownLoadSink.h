@@ -1,6 +1,8 @@
 // CDownLoadSink: receives one update file into the holding folder
 // "<dir>\DownLoad" and tells the download manager's window about progress
-// (WM_PROGRESS) and the end of each attempt (WM_FILE_DONE).
+// (WM_PROGRESS) and the end of each attempt (WM_FILE_DONE). A finished file
+// is reported complete only when its MD5 is the checksum it was listed with;
+// otherwise it is deleted and the attempt counts as failed.
 #pragma once
 
 #include <winsock2.h>
@@ -23,13 +25,21 @@ public:
   void SetManager(CWnd* pManager) { m_pManager = pManager; }
 
   // Fetches base + name; with resume, continues a partial file in the holding
-  // folder with a range request. Only in state 0 or 4.
-  bool BeginFile(LPCWSTR base, LPCWSTR name, bool resume);
+  // folder with a range request. checksum is the MD5 text the file must have
+  // (empty: not checked). Only in state 0 or 4; false when the name is not
+  // safe or a path or the URL does not fit.
+  bool BeginFile(LPCWSTR base, LPCWSTR name, LPCWSTR checksum, bool resume);
   void Clear();
 
+  // The holding file of a listed name: "<dir>\DownLoad\<last segment>";
+  // false when there is no usable segment or the path does not fit.
+  static bool GetHoldingPath(LPCWSTR name, wchar_t (&path)[260]);
+  // The final place of a listed name: "<dir>\<name>" with "\" separators.
+  static bool GetDestinationPath(LPCWSTR name, wchar_t (&path)[260]);
+
   BYTE GetState() const { return m_eState; }
-  uint32_t GetStored() const { return m_nStored; }
-  uint32_t GetTotal() const { return m_nTotal; }
+  uint64_t GetStored() const { return m_nStored; }
+  uint64_t GetTotal() const { return m_nTotal; }
   LPCWSTR GetName() const { return m_szName; }
   CDownLoad& GetDownLoad() { return m_DownLoad; }
 
@@ -40,19 +50,22 @@ public:
   bool OnDownLoadError(uint32_t code) override;
   bool OnDownLoadStatus(uint32_t kind) override;
   bool OnDownLoadData(const BYTE* data, uint16_t length) override;
-  bool OnDownLoadBegin(bool resumed, uint32_t length, LPCWSTR etag, LPCWSTR path) override;
+  bool OnDownLoadBegin(bool resumed, uint64_t length, LPCWSTR etag, LPCWSTR path) override;
 
 private:
-  bool OpenResumeFile(LPCWSTR url);
-  bool OpenTempFile(LPCWSTR path);
+  bool OpenResumeFile();
+  bool OpenTempFile();
+  void DiscardTempFile();
   void CompleteFile();
   void Notify(FileDoneRecord* record);
+  void NotifyFailed();
   void SendProgress(bool post);
 
   BYTE m_eState;
-  uint32_t m_nStored;
-  uint32_t m_nTotal;
+  uint64_t m_nStored;
+  uint64_t m_nTotal;
   wchar_t m_szName[260];
+  wchar_t m_szChecksum[33];
   CFile m_File;
   CDownLoad m_DownLoad;
   CWnd* m_pManager;

@@ -1,11 +1,13 @@
-// CHeadTranslate: picks the two header lines the downloader cares about out
-// of a response header: "Content-Length: " and "ETag: \"". Both are matched
-// case-sensitively and only in exactly that form.
+// CHeadTranslate: the response header as the downloader keeps it while it
+// handles a response: the header bytes, the fields read from them
+// (CHttpResponseHead) and the ETag as wide text in the ANSI code page.
 #pragma once
 
 #include <winsock2.h>
 #include <windows.h>
 #include <stdint.h>
+
+#include "CHttpResponseHead.h"
 
 class CHeadTranslate {
 public:
@@ -16,18 +18,17 @@ public:
 
   uint16_t GetHeaderLength() const { return m_nHeaderLength; }
   const BYTE* GetHeader() const { return m_pHeader; }
-  uint32_t GetContentLength() const { return m_nContentLength; }
-  // Whether a "Content-Length: " line was seen (a length of 0 then means an
+  uint64_t GetContentLength() const { return m_Fields.GetContentLength(); }
+  // Whether a usable Content-Length was there (a length of 0 then means an
   // empty body, not an unknown one).
-  bool HasContentLength() const { return m_bContentLength; }
+  bool HasContentLength() const { return m_Fields.HasContentLength(); }
   LPCWSTR GetETag() const { return m_szETag; }
+  // Every field read; its pointers are valid only while the header call runs.
+  const CHttpResponseHead& GetFields() const { return m_Fields; }
 
 private:
-  void TranslateLine(const BYTE* line, size_t length);
-
   uint16_t m_nHeaderLength;
   const BYTE* m_pHeader;  // valid only while the header call runs
-  uint32_t m_nContentLength;
+  CHttpResponseHead m_Fields;
   wchar_t m_szETag[32];
-  bool m_bContentLength;
 };

@@ -54,3 +54,5 @@ LPCWSTR CProfileSection::Get(LPCWSTR key) const {
   const auto it = m_Values.find(Fold(key, wcslen(key)));
   return it == m_Values.end() ? L"" : it->second.c_str();
 }
+
+bool CProfileSection::Has(LPCWSTR key) const { return m_Values.count(Fold(key, wcslen(key))) != 0; }

@@ -18,6 +18,7 @@ public:
   bool Load(LPCWSTR file, LPCWSTR section);
   // The value, or "" when the key is not there.
   LPCWSTR Get(LPCWSTR key) const;
+  bool Has(LPCWSTR key) const;
   size_t GetCount() const { return m_Values.size(); }
 
 private:

@@ -1,12 +1,16 @@
 #include "CUpdateCheckSink.h"
 
+#include <string>
+
 #include "CMD5Checksum.h"
 #include "CProfileSection.h"
 #include "CString.h"
 #include "UpdatePaths.h"
 
 CUpdateCheckSink::CUpdateCheckSink()
-    : m_eState(StateIdle), m_nReceived(0), m_nExpected(0), m_pOwner(nullptr) {}
+    : m_eState(StateIdle), m_nReceived(0), m_nExpected(0), m_pOwner(nullptr) {
+  m_DownLoad.SetTimeLimit(kTimeLimit);
+}
 
 CUpdateCheckSink::~CUpdateCheckSink() {
   m_DownLoad.Reset();
@@ -35,13 +39,17 @@ bool CUpdateCheckSink::OpenManifestFile(LPCWSTR path) {
   wchar_t name[kUpdatePathSize];
   GetSafeLastSegment(path, true, name);
   if (!name[0]) return false;
+  // A manifest named like the update list gets a copy of another name: the
+  // comparison reads the one while it writes the other.
+  const bool clash = _wcsicmp(name, L"Update") == 0;
   wchar_t file[kUpdatePathSize];
-  AfxFormatBuffer(file, kUpdatePathSize, L"%s\\%s.VQD", folder, name);
+  if (!FormatWhole(file, kUpdatePathSize, clash ? L"%s\\%s.manifest.VQD" : L"%s\\%s.VQD", folder, name))
+    return false;
   CreateDirectoryW(folder, nullptr);
   return m_File.Open(file, CFile::modeCreate | CFile::modeWrite) != FALSE;
 }
 
-bool CUpdateCheckSink::OnDownLoadBegin(bool /*resumed*/, uint32_t length, LPCWSTR /*etag*/, LPCWSTR path) {
+bool CUpdateCheckSink::OnDownLoadBegin(bool /*resumed*/, uint64_t length, LPCWSTR /*etag*/, LPCWSTR path) {
   m_nExpected = length;
   if (OpenManifestFile(path)) return true;
   m_DownLoad.Reset();
@@ -89,6 +97,8 @@ bool CUpdateCheckSink::CompareManifest() {
   wchar_t list[kUpdatePathSize];
   GetUpdateListPath(list);
   m_eState = StateCompared;
+  // A list left from an earlier run is never read as this run's.
+  DeleteFileW(list);
 
   const UINT count = GetPrivateProfileIntW(L"UPDATECONFIG", L"FileCount", 0, manifest);
   // Both sections are read once; looking each key up with its own profile
@@ -98,32 +108,43 @@ bool CUpdateCheckSink::CompareManifest() {
     names.Load(manifest, L"FILENAME");
     checksums.Load(manifest, L"FILECHECKSUM");
   }
+  // The list is written in one go: "FileIndex<k>" and "FileCheckSum<k>"
+  // for each file to fetch, then the count and the base URL.
+  std::wstring entries;
   CMD5Checksum checksum;
   int listed = 0;
-  for (UINT j = 0; j < count; ++j) {
+  // FileCount bounds nothing by itself: the names present do.
+  size_t present = 0;
+  for (UINT j = 0; j < count && present < names.GetCount(); ++j) {
     wchar_t key[32];
     AfxFormatBuffer(key, 32, L"FileIndex%d", static_cast<int>(j));
-    wchar_t name[kUpdatePathSize];
-    wchar_t expected[64];
-    AfxFormatBuffer(name, kUpdatePathSize, L"%s", names.Get(key));
-    AfxFormatBuffer(expected, 64, L"%s", checksums.Get(key));
-    // A name that would reach outside the installation is never fetched.
-    if (!IsSafeRelativeName(name)) continue;
+    if (names.Has(key)) ++present;
+    const LPCWSTR name = names.Get(key);
+    const LPCWSTR expected = checksums.Get(key);
+    // A name that would reach outside the installation, or is too long for
+    // its paths, is never fetched; nor is a file whose checksum is not MD5
+    // text (it could never be verified).
     wchar_t local[kUpdatePathSize];
-    AfxFormatBuffer(local, kUpdatePathSize, L"%s/%s", GetModuleDirectory(), name);
-    if (checksum.GetFileMD5(local) == expected) continue;
-    wchar_t listKey[32];
-    AfxFormatBuffer(listKey, 32, L"FileIndex%d", listed);
-    WritePrivateProfileStringW(L"UPDATEFILELIST", listKey, name, list);
+    if (!IsSafeRelativeName(name) || !IsChecksumText(expected) ||
+        !FormatWhole(local, kUpdatePathSize, L"%s/%s", GetModuleDirectory(), name))
+      continue;
+    if (IsSameChecksum(checksum.GetFileMD5(local), expected)) continue;
+    wchar_t line[kUpdatePathSize + 64];
+    AfxFormatBuffer(line, kUpdatePathSize + 64, L"FileIndex%d=%s", listed, name);
+    entries.append(line).push_back(0);
+    AfxFormatBuffer(line, kUpdatePathSize + 64, L"FileCheckSum%d=%s", listed, expected);
+    entries.append(line).push_back(0);
     ++listed;
   }
   if (listed >= 1) {
-    wchar_t number[16];
-    AfxFormatBuffer(number, 16, L"%d", listed);
-    WritePrivateProfileStringW(L"UPDATEFILELIST", L"UPDATEFILECOUNT", number, list);
-    wchar_t base[kUpdatePathSize];
-    GetPrivateProfileStringW(L"UPDATECONFIG", L"UPDATENETADDR", L"", base, kUpdatePathSize, manifest);
-    WritePrivateProfileStringW(L"UPDATEFILELIST", L"FILENETADDRESS", base, list);
+    wchar_t line[64];
+    AfxFormatBuffer(line, 64, L"UPDATEFILECOUNT=%d", listed);
+    entries.append(line).push_back(0);
+    CProfileSection config;
+    config.Load(manifest, L"UPDATECONFIG");
+    entries.append(L"FILENETADDRESS=").append(config.Get(L"UPDATENETADDR")).push_back(0);
+    entries.push_back(0);
+    WritePrivateProfileSectionW(L"UPDATEFILELIST", entries.c_str(), list);
   }
   if (manifest[0]) DeleteFileW(manifest);
   return listed >= 1;

@@ -1,6 +1,8 @@
 // CUpdateCheckSink: receives the server manifest into its local copy
 // "<dir>\Update\<name>.VQD" and compares it with the installation, writing
-// the names that differ into the local update list.
+// the names that differ, with their checksums, into the local update list.
+// The whole fetch is bounded in time; one that does not end in time fails
+// like any other.
 #pragma once
 
 #include <winsock2.h>
@@ -24,6 +26,8 @@ public:
     StateCompared = 5
   };
 
+  static const UINT kTimeLimit = 60000;  // ms for the whole manifest fetch
+
   CUpdateCheckSink();
   ~CUpdateCheckSink() override;
 
@@ -36,8 +40,8 @@ public:
   bool CompareManifest();
 
   BYTE GetState() const { return m_eState; }
-  uint32_t GetReceived() const { return m_nReceived; }
-  uint32_t GetExpected() const { return m_nExpected; }
+  uint64_t GetReceived() const { return m_nReceived; }
+  uint64_t GetExpected() const { return m_nExpected; }
   CDownLoad& GetDownLoad() { return m_DownLoad; }
 
   // IUnknownBase
@@ -47,14 +51,14 @@ public:
   bool OnDownLoadError(uint32_t code) override;
   bool OnDownLoadStatus(uint32_t kind) override;
   bool OnDownLoadData(const BYTE* data, uint16_t length) override;
-  bool OnDownLoadBegin(bool resumed, uint32_t length, LPCWSTR etag, LPCWSTR path) override;
+  bool OnDownLoadBegin(bool resumed, uint64_t length, LPCWSTR etag, LPCWSTR path) override;
 
 private:
   void End(int result);
 
   BYTE m_eState;
-  uint32_t m_nReceived;
-  uint32_t m_nExpected;
+  uint64_t m_nReceived;
+  uint64_t m_nExpected;
   CFile m_File;
   CDownLoad m_DownLoad;
   IUpdateCheckOwner* m_pOwner;

@@ -5,6 +5,8 @@
 
 #include <new>
 
+#include "CConvert.h"
+
 namespace {
 
 const long kSelectEvents = FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE;
@@ -18,29 +20,13 @@ struct SocketFailure {
 
 const wchar_t kReadFailure[] = L"网络连接关闭，读取数据失败";
 
-int ToAnsi(LPCWSTR text, char* out, int size) {
-  if (size <= 0) return 0;
-  out[0] = 0;
-  if (!text || !*text) return 0;
-  int n = WideCharToMultiByte(CP_ACP, 0, text, -1, out, size, nullptr, nullptr);
-  if (n <= 0) {
-    // Too long for the buffer: convert what fits.
-    n = WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(wcsnlen(text, size - 1)), out, size - 1,
-                            nullptr, nullptr);
-    if (n < 0) n = 0;
-    out[n] = 0;
-    return n;
-  }
-  return n - 1;
-}
-
 }  // namespace
 
 unsigned long ResolveHostAddress(LPCWSTR host) {
-  char name[520];
-  ToAnsi(host, name, sizeof(name));
+  const CW2A name(host);
+  if (name.GetLength() == 0) return INADDR_NONE;
   unsigned long addr = inet_addr(name);
-  if (addr == INADDR_NONE && name[0]) {
+  if (addr == INADDR_NONE) {
     hostent* he = gethostbyname(name);
     if (he && he->h_addrtype == AF_INET && he->h_addr_list && he->h_addr_list[0])
       memcpy(&addr, he->h_addr_list[0], sizeof(addr));
@@ -59,7 +45,10 @@ CWEBSocket::CWEBSocket()
       m_nPendingLength(0),
       m_nPendingCapacity(0),
       m_hSocket(INVALID_SOCKET),
-      m_pSink(nullptr) {
+      m_pSink(nullptr),
+      m_nIdleTimeout(kIdleTimeout),
+      m_dwDeadline(0),
+      m_dwLastActivity(0) {
   m_szProxyUser[0] = m_szProxyPass[0] = m_szProxyHost[0] = 0;
   memset(m_szHeader, 0, sizeof(m_szHeader));
 }
@@ -76,6 +65,12 @@ LRESULT CWEBSocket::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SOCKET_NOTIFY:
       return OnSocketNotify(wParam, lParam);
+    case WM_TIMER:
+      if (wParam == kWatchTimer) {
+        OnWatchTimer();
+        return 0;
+      }
+      return CWnd::WindowProc(message, wParam, lParam);
     default:
       return CWnd::WindowProc(message, wParam, lParam);
   }
@@ -95,6 +90,7 @@ int CWEBSocket::Connect(LPCWSTR host, uint16_t port) {
     if (!m_hWnd && !CreateEx(0, AfxRegisterWndClass(0), L"", WS_CHILD, CRect(0, 0, 0, 0),
                              CWnd::GetDesktopWindow(), kSocketWindowId))
       throw SocketFailure{L"window"};
+    StartWatch();
 
     sockaddr_in target = {};
     target.sin_family = AF_INET;
@@ -112,7 +108,11 @@ int CWEBSocket::Connect(LPCWSTR host, uint16_t port) {
     }
 
     // Through a proxy: the tunnel is set up blocking, then the socket turns
-    // asynchronous and the connect notice is posted to ourselves.
+    // asynchronous and the connect notice is posted to ourselves. No blocking
+    // step waits longer than the idle time-out.
+    const DWORD wait = m_nIdleTimeout;
+    setsockopt(m_hSocket, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&wait), sizeof(wait));
+    setsockopt(m_hSocket, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&wait), sizeof(wait));
     if (ProxyHandshake() != 0) throw SocketFailure{L"proxy"};
     if (!ProxyTunnel(target)) throw SocketFailure{L"tunnel"};
     WSASetLastError(0);
@@ -160,17 +160,20 @@ int CWEBSocket::ProxyHandshake() {
   if (reply[1] == 0x00) return 0;
   if (reply[1] != 0x02) return 3;
 
-  char user[256], pass[256];
-  const int userLen = ToAnsi(m_szProxyUser, user, sizeof(user));
-  const int passLen = ToAnsi(m_szProxyPass, pass, sizeof(pass));
+  const CW2A user(m_szProxyUser);
+  const CW2A pass(m_szProxyPass);
+  const int userLen = user.GetLength();
+  const int passLen = pass.GetLength();
+  // Each is sent with a one-byte length: a longer one cannot be sent.
+  if (userLen > 255 || passLen > 255) return 3;
   BYTE auth[3 + 255 + 255];
   int n = 0;
   auth[n++] = 0x01;
   auth[n++] = static_cast<BYTE>(userLen);
-  memcpy(auth + n, user, static_cast<size_t>(userLen));
+  memcpy(auth + n, static_cast<LPCSTR>(user), static_cast<size_t>(userLen));
   n += userLen;
   auth[n++] = static_cast<BYTE>(passLen);
-  memcpy(auth + n, pass, static_cast<size_t>(passLen));
+  memcpy(auth + n, static_cast<LPCSTR>(pass), static_cast<size_t>(passLen));
   n += passLen;
   if (!SendBlocking(auth, n)) return 3;
   if (!ReceiveExact(reply, 2)) return 3;
@@ -203,7 +206,9 @@ bool CWEBSocket::ProxyTunnel(const sockaddr_in& target) {
     }
     case ProxySocks5: {
       const BYTE request[10] = {0x05, 0x01, 0x00, 0x01, ip[0], ip[1], ip[2], ip[3], port[0], port[1]};
-      BYTE answer[4 + 255 + 2];
+      // The longest reply: 4 bytes, a named address (its length byte and up
+      // to 255 bytes), the port.
+      BYTE answer[4 + 1 + 255 + 2];
       if (!SendBlocking(request, sizeof(request)) || !ReceiveExact(answer, 4)) return false;
       if (answer[0] != 0x05 || answer[1] != 0x00) return false;
       // The bound address and port follow; none of it may be left for the
@@ -231,6 +236,7 @@ uint16_t CWEBSocket::Send(const BYTE* data, uint16_t length) {
   m_nHeaderCount = 0;
   m_bHeaderComplete = 0;
   ++m_nSerial;
+  m_dwLastActivity = GetTickCount();
 
   // Bytes still waiting for the socket to become writable go first; the new
   // ones queue behind them.
@@ -297,6 +303,25 @@ void CWEBSocket::OnWritable() {
   if (m_nPendingLength == 0) m_bSendPending = 0;
 }
 
+void CWEBSocket::StartWatch() {
+  m_dwLastActivity = GetTickCount();
+  UINT period = m_nIdleTimeout / 4;
+  if (period < 50) period = 50;
+  if (period > 1000) period = 1000;
+  SetTimer(kWatchTimer, period);
+}
+
+void CWEBSocket::OnWatchTimer() {
+  if (m_hSocket == INVALID_SOCKET) {
+    KillTimer(kWatchTimer);
+    return;
+  }
+  const DWORD now = GetTickCount();
+  const bool idle = now - m_dwLastActivity >= m_nIdleTimeout;
+  const bool late = m_dwDeadline != 0 && static_cast<LONG>(now - m_dwDeadline) >= 0;
+  if (idle || late) CloseSocket(CloseFailure);
+}
+
 bool CWEBSocket::CloseSocket(int reason) {
   if (m_hWnd) DestroyWindow();
   FreePending();
@@ -321,6 +346,7 @@ LRESULT CWEBSocket::OnSocketNotify(WPARAM wParam, LPARAM lParam) {
       OnReceive();
       return 1;
     case FD_CONNECT:
+      m_dwLastActivity = GetTickCount();
       if (error == 0)
         m_eState = StateConnected;
       else
@@ -359,43 +385,24 @@ int CWEBSocket::ReceiveHeader() {
     if (WSAGetLastError() == WSAEWOULDBLOCK) return 0;
     throw SocketFailure{kReadFailure};
   }
+  if (n > 0) m_dwLastActivity = GetTickCount();
   const int total = m_nHeaderCount + n;
   m_nHeaderCount = static_cast<uint16_t>(total);
 
-  int end = -1;
-  for (int i = 0; i + 4 <= total; ++i) {
-    if (memcmp(m_szHeader + i, "\r\n\r\n", 4) == 0) {
-      end = i;
-      break;
-    }
-  }
-  if (end < 0) {
+  const size_t headerLength = CHttpResponseHead::FindEnd(m_szHeader, static_cast<size_t>(total));
+  if (headerLength == 0) {
     // A header that does not fit the buffer cannot be taken.
     if (total >= kHeaderCapacity) throw SocketFailure{kReadFailure};
     return n;
   }
 
   m_bHeaderComplete = 1;
-  const int headerLength = end + 4;
   m_nHeaderCount = static_cast<uint16_t>(headerLength);
-
-  uint32_t status = 0;
-  const BYTE* space = static_cast<const BYTE*>(memchr(m_szHeader, ' ', static_cast<size_t>(headerLength)));
-  if (space) {
-    char digits[16];
-    int len = 0;
-    const BYTE* p = space;
-    const BYTE* stop = m_szHeader + headerLength;
-    do {
-      digits[len++] = static_cast<char>(*p++);
-    } while (p < stop && *p != ' ' && len < 15);
-    digits[len] = 0;
-    status = static_cast<uint32_t>(atol(digits));
-  }
+  const uint32_t status = CHttpResponseHead::ParseStatus(m_szHeader, headerLength);
 
   const uint16_t serial = m_nSerial;
   if (m_pSink) m_pSink->OnSocketHeader(m_szHeader, static_cast<uint16_t>(headerLength), status);
-  if (total > headerLength && m_nSerial == serial && m_pSink)
+  if (static_cast<size_t>(total) > headerLength && m_nSerial == serial && m_pSink)
     m_pSink->OnSocketData(m_szHeader + headerLength, static_cast<uint16_t>(total - headerLength));
   return n;
 }
@@ -407,6 +414,7 @@ int CWEBSocket::ReceiveBody() {
     if (WSAGetLastError() == WSAEWOULDBLOCK) return 0;
     throw SocketFailure{kReadFailure};
   }
+  if (n > 0) m_dwLastActivity = GetTickCount();
   if (m_pSink) m_pSink->OnSocketData(chunk, static_cast<uint16_t>(n));
   return n;
 }

@@ -1,9 +1,13 @@
 // CWEBSocket: a TCP client socket driven by window notifications. Its events
 // (WSAAsyncSelect) arrive as WM_SOCKET_NOTIFY at a hidden window the object
-// owns. A response is split into its header, collected in a 1024-byte buffer
-// up to the empty line, and its body, handed to the sink chunk by chunk. The
-// connection can be opened through an HTTP CONNECT, SOCKS4 or SOCKS5 proxy:
-// set the proxy fields before Connect.
+// owns. A response is split into its header, collected in a buffer of up to
+// 16 KB up to the empty line, and its body, handed to the sink chunk by
+// chunk. The connection can be opened through an HTTP CONNECT, SOCKS4 or
+// SOCKS5 proxy: set the proxy fields before Connect.
+//
+// A connection that brings no byte for the idle time-out (from its connect
+// or from the last request sent) is closed as a failure (reason 4), and so
+// is one still open at its deadline, when one is set.
 #pragma once
 
 #include <winsock2.h>
@@ -12,6 +16,7 @@
 
 #include <memory>
 
+#include "CHttpResponseHead.h"
 #include "CWnd.h"
 #include "IWEBSocketSink.h"
 #include "UpdateMessages.h"
@@ -21,13 +26,19 @@ public:
   enum ProxyType : BYTE { ProxyNone = 0, ProxyHttp = 1, ProxySocks4 = 2, ProxySocks5 = 3 };
   enum CloseReason { CloseSilent = 0, ClosePeer = 2, CloseFailure = 4 };
   enum State : BYTE { StateClosed = 0, StateConnecting = 1, StateConnected = 2 };
-  static const uint16_t kHeaderCapacity = 1024;
+  static const uint16_t kHeaderCapacity = CHttpResponseHead::kMaxHeader;
   static const int kBodyChunk = 4096;
+  static const UINT kIdleTimeout = 20000;  // ms without a byte before a connection is given up
+  static const UINT_PTR kWatchTimer = 1;
 
   CWEBSocket();
   ~CWEBSocket() override;
 
   void SetSink(IWEBSocketSink* pSink) { m_pSink = pSink; }
+  void SetIdleTimeout(UINT ms) { m_nIdleTimeout = ms; }
+  // A GetTickCount() value at which the connection is closed as a failure
+  // whatever it is doing; 0 for none. Kept across connections.
+  void SetDeadline(DWORD tick) { m_dwDeadline = tick; }
 
   // 0 when the attempt is under way (the sink hears OnSocketConnect later),
   // 2 when it failed at once (the socket is then closed silently).
@@ -62,6 +73,8 @@ private:
   int ReceiveHeader();
   int ReceiveBody();
   void OnWritable();
+  void OnWatchTimer();
+  void StartWatch();
   bool QueuePending(const BYTE* data, size_t length);
   void FreePending();
 
@@ -81,6 +94,9 @@ private:
   std::unique_ptr<BYTE[]> m_pPending;
   SOCKET m_hSocket;
   IWEBSocketSink* m_pSink;
+  UINT m_nIdleTimeout;
+  DWORD m_dwDeadline;
+  DWORD m_dwLastActivity;
 };
 
 // Resolves a host name or dotted address (ANSI code page); INADDR_NONE when

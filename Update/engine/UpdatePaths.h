@@ -5,7 +5,7 @@
 #include <winsock2.h>
 #include <windows.h>
 
-const int kUpdatePathSize = 260;
+#include "ManifestEntry.h"
 
 // The executable's path up to, not including, its last "\" (the whole path
 // when it has none). Computed once.
@@ -18,12 +18,7 @@ void GetDownLoadFolder(wchar_t (&path)[kUpdatePathSize]);
 void GetUpdateListPath(wchar_t (&path)[kUpdatePathSize]);
 void GetUpdateListReadPath(wchar_t (&path)[kUpdatePathSize]);
 
-// A name from a manifest or update list that stays inside the module
-// directory: relative, no "..", no drive, UNC or device name, no characters
-// that Windows reads specially. Empty names are not safe.
-bool IsSafeRelativeName(LPCWSTR name);
-
-// The last segment of a path ("/" or "\" separated), as a file name that is
-// safe to place in one folder; empty when there is none or it is not safe.
-// A query (from the last "?") is cut first when cutQuery is set.
-void GetSafeLastSegment(LPCWSTR path, bool cutQuery, wchar_t (&name)[kUpdatePathSize]);
+// Formats into buf (count characters with the terminator) only when the
+// whole text fits; otherwise buf is left empty and the result is false. A
+// path or URL that does not fit is refused, never cut and used.
+bool FormatWhole(wchar_t* buf, size_t count, LPCWSTR format, ...);

@@ -186,11 +186,14 @@ void CGameUpdateFrame::DrawFrame(HDC dc, int width, int) {
     int k = progress.nDone;
     int shown = k + 1 < n ? k + 1 : n;
     int overall = n != 0 ? static_cast<int>(static_cast<double>(k) / n * length) : 0;
-    int file = progress.nSize != 0 ? static_cast<int>(static_cast<double>(progress.nStored) / progress.nSize * length)
-                                   : 0;
+    // Failed tries count as notices too, and a file's size may be unknown:
+    // the bars stop at the end of their track.
+    double fileShare = progress.nSize != 0 ? static_cast<double>(progress.nStored) / progress.nSize : 0;
+    int file = static_cast<int>((fileShare < 1 ? fileShare : 1) * length);
     if (n != 0) {
       overall += file / n;
     }
+    overall = overall < length ? overall : length;
     line.DrawPart(dc, barX, kOverallBarY, overall, track, 0, track);
     line.DrawPart(dc, barX, kFileBarY, file, track, 0, track);
     point.Draw(dc, barX + overall - knob / 2, kOverallKnobY);
@@ -203,7 +206,7 @@ void CGameUpdateFrame::DrawFrame(HDC dc, int width, int) {
     AfxFormatBuffer(text, 64, progress.bFailed ? L"下载失败 %s" : L"正在下载 %s", m_szFileName);
     DrawLine(dc, barX, kSecondLineY, text);
     wchar_t size[32];
-    AfxFormatBuffer(size, 32, L"%u/%u KB", progress.nStored / 1024, progress.nSize / 1024);
+    AfxFormatBuffer(size, 32, L"%I64u/%I64u KB", progress.nStored / 1024, progress.nSize / 1024);
     DrawLine(dc, kSizeTextX, kSecondLineY, size);
   }
   m_btClose.Draw(dc);
@@ -239,10 +242,13 @@ void CGameUpdateFrame::OnDownLoadFailed(LPCWSTR name) {
 }
 
 void CGameUpdateFrame::RunGame() {
+  // The close may run before this returns (a nested message loop): nothing
+  // of the frame is used after it is posted.
+  const CString gamePath = m_strGamePath;
   CWnd* main = AfxGetMainWnd();
   HWND target = main != nullptr && main->GetSafeHwnd() != nullptr ? main->m_hWnd : m_hWnd;
   ::PostMessageW(target, WM_CLOSE, 0, 0);
-  LaunchGameProgram(m_strGamePath);
+  LaunchGameProgram(gamePath);
 }
 
 void CGameUpdateFrame::OnLButtonDown(POINT pt) {

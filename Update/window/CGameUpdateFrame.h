@@ -25,8 +25,8 @@
 struct CUpdateProgress {
   int nTotal;         // files in the list
   int nDone;          // completion notices handled
-  uint32_t nStored;   // bytes of the current file on disk
-  uint32_t nSize;     // size of the current file
+  uint64_t nStored;   // bytes of the current file on disk
+  uint64_t nSize;     // size of the current file
   bool bFailed;       // the manager gave up on the current file
 };
 

@@ -56,7 +56,7 @@ public:
     bytes += length;
     return true;
   }
-  bool OnDownLoadBegin(bool, uint32_t, LPCWSTR, LPCWSTR) override { return true; }
+  bool OnDownLoadBegin(bool, uint64_t, LPCWSTR, LPCWSTR) override { return true; }
   bool done = false, failed = false;
   unsigned long long bytes = 0;
 };
@@ -132,7 +132,7 @@ int Run(LPCWSTR url) {
   check.SetOwner(&run);
   check.Start(url);
   Pump([&] { return run.checked != 0; });
-  printf("check: %u manifest bytes received\n", check.GetReceived());
+  printf("check: %llu manifest bytes received\n", static_cast<unsigned long long>(check.GetReceived()));
   if (run.checked != 2) return 0;
 
   CWnd frame;

@@ -24,7 +24,7 @@ protected:
   std::wstring Url(const std::wstring& path, const ScriptedPeer& p) const {
     return L"http://127.0.0.1:" + std::to_wstring(p.Port()) + path;
   }
-  bool Fetch(const std::wstring& path, uint32_t offset = 0) {
+  bool Fetch(const std::wstring& path, uint64_t offset = 0) {
     if (!download.Start(Url(path, peer).c_str(), &sink, offset)) return false;
     return PumpUntil([&] { return sink.Ended(); });
   }
@@ -77,14 +77,10 @@ TEST(CrackUrlTest, DefaultPortHostAndPathWithItsQuery) {
   EXPECT_EQ(21, download.GetPort());
 }
 
-TEST_F(DownLoadTest, OverlongUrlIsCutNotOverrun) {
-  // 300 characters of path: the request URL is cut at 255 characters.
-  peer.AddConnection({P::ReadRequest(), P::Send(Ok("cut"))});
-  ASSERT_TRUE(Fetch(L"/" + std::wstring(300, L'p')));
-  const std::string request = peer.Received().at(0);
-  const std::string prefix = "http://127.0.0.1:" + std::to_string(peer.Port());
-  EXPECT_EQ("GET /" + std::string(255 - prefix.size() - 1, 'p') + " HTTP/1.1", request.substr(0, request.find("\r\n")));
-  EXPECT_EQ("cut", sink.body);
+TEST_F(DownLoadTest, OverlongUrlIsRefusedNotCut) {
+  EXPECT_FALSE(download.Start(Url(L"/" + std::wstring(300, L'p'), peer).c_str(), &sink, 0));
+  EXPECT_EQ((std::vector<std::string>{"error 0"}), sink.events);
+  EXPECT_EQ(0, peer.Accepted());
 }
 
 TEST_F(DownLoadTest, RequestIsByteForByteWithTheCacheBuster) {
@@ -105,12 +101,45 @@ TEST_F(DownLoadTest, RequestIsByteForByteWithTheCacheBuster) {
 }
 
 TEST_F(DownLoadTest, ResumeAsksForTheRestAnd206IsResumed) {
-  peer.AddConnection(
-      {P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 206 Partial Content", "", 3) + "xyz")});
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 206 Partial Content",
+                                                             "Content-Range: bytes 5000-5002/5003\r\n", 3) +
+                                                  "xyz")});
   ASSERT_TRUE(Fetch(L"/f.bin", 5000));
   EXPECT_NE(std::string::npos, peer.Received().at(0).find("\r\nRange: bytes=5000-\r\nPragma: no-cache\r\n"));
   EXPECT_EQ("begin resumed 3", sink.events.at(2));
   EXPECT_EQ("status 2", sink.events.back());
+}
+
+TEST_F(DownLoadTest, OffsetsBeyond4GiBAreAskedAndTakenWhole) {
+  peer.AddConnection({P::ReadRequest(),
+                      P::Send("HTTP/1.1 206 Partial Content\r\nContent-Range: bytes 5000000000-5000000009/5000000010\r\n"
+                              "\r\n0123456789")});
+  ASSERT_TRUE(Fetch(L"/big.bin", 5000000000ull));
+  EXPECT_NE(std::string::npos, peer.Received().at(0).find("\r\nRange: bytes=5000000000-\r\n"));
+  EXPECT_EQ("begin resumed 10", sink.events.at(2));
+  EXPECT_EQ("0123456789", sink.body);
+
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", 0).substr(0, 17) +
+                                                  "Content-Length: 6000000000\r\n\r\nabc"),
+                      P::Close()});
+  sink.events.clear();
+  ASSERT_TRUE(Fetch(L"/huge.bin"));
+  EXPECT_EQ("begin whole 6000000000", sink.events.at(2));
+  EXPECT_EQ("error 0", sink.events.back());
+}
+
+TEST_F(DownLoadTest, PartStartingElsewhereThanAskedIsRefused) {
+  // Asked from 5000, given from 0; asked whole, given a later part; no range at all.
+  const std::vector<std::pair<uint64_t, std::string>> cases = {
+      {5000, "Content-Range: bytes 0-2/3\r\n"}, {0, "Content-Range: bytes 10-12/13\r\n"}, {7, ""}};
+  for (const auto& c : cases) {
+    peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 206 Partial Content", c.second, 3) + "xyz")});
+    sink.events.clear();
+    sink.body.clear();
+    ASSERT_TRUE(Fetch(L"/f.bin", c.first));
+    EXPECT_EQ((std::vector<std::string>{"status 0", "error 2"}), sink.events) << c.second;
+    EXPECT_EQ("", sink.body);
+  }
 }
 
 TEST_F(DownLoadTest, ServerIgnoringTheRangeAnswers200AndIsNotResumed) {
@@ -127,13 +156,68 @@ TEST_F(DownLoadTest, AnnouncedEmptyBodyCompletesWithoutWaitingForAClose) {
   EXPECT_EQ((std::vector<std::string>{"status 0", "status 1", "begin whole 0", "status 2"}), sink.events);
 }
 
-TEST_F(DownLoadTest, LowerCaseLengthIsUnknownAndTheCloseIsAnError) {
-  peer.AddConnection({P::ReadRequest(), P::Send("HTTP/1.1 200 OK\r\ncontent-length: 4\r\n\r\nbody"), P::Pause(100),
-                      P::Close()});
-  ASSERT_TRUE(Fetch(L"/x"));
-  EXPECT_EQ("begin whole 0", sink.events.at(2));
+TEST_F(DownLoadTest, BodyFramingByLengthInAnySpellingByChunksOrByTheClose) {
+  // A lower-case length on a connection that stays open.
+  peer.AddConnection({P::ReadRequest(), P::Send("HTTP/1.1 200 OK\r\ncontent-length: 4\r\n\r\nbody")});
+  ASSERT_TRUE(Fetch(L"/lower"));
+  EXPECT_EQ((std::vector<std::string>{"status 0", "status 1", "begin whole 4", "status 2"}), sink.events);
   EXPECT_EQ("body", sink.body);
+
+  // Chunks, dripped a byte at a time, then the connection stays open.
+  const std::string chunked = "4\r\nWiki\r\n6;x=y\r\npedia \r\nE\r\nin \r\n\r\nchunks.\r\n0\r\nT: v\r\n\r\n";
+  peer.AddConnection({P::ReadRequest(), P::Send("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"),
+                      P::Drip(chunked, 2)});
+  sink.events.clear();
+  sink.body.clear();
+  ASSERT_TRUE(Fetch(L"/chunked"));
+  EXPECT_EQ("Wikipedia in \r\n\r\nchunks.", sink.body);
+  EXPECT_EQ("begin whole 0", sink.events.at(2));
+  EXPECT_EQ("status 2", sink.events.back());
+
+  // No length (or one that does not parse): the body ends with the connection.
+  for (const char* extra : {"", "Content-Length: 4x\r\n"}) {
+    peer.AddConnection({P::ReadRequest(), P::Send(std::string("HTTP/1.1 200 OK\r\n") + extra + "\r\nuntil "),
+                        P::Pause(100), P::Send("the close"), P::Close()});
+    sink.events.clear();
+    sink.body.clear();
+    ASSERT_TRUE(Fetch(L"/close"));
+    EXPECT_EQ("until the close", sink.body) << extra;
+    EXPECT_EQ("status 2", sink.events.back()) << extra;
+  }
+}
+
+TEST_F(DownLoadTest, BytesPastTheLengthAreCutAndBrokenChunksFail) {
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", 5) + "exactand more")});
+  ASSERT_TRUE(Fetch(L"/long"));
+  EXPECT_EQ("exact", sink.body);
+  EXPECT_EQ("status 2", sink.events.back());
+
+  peer.AddConnection({P::ReadRequest(),
+                      P::Send("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabcXY\r\n")});
+  sink.events.clear();
+  ASSERT_TRUE(Fetch(L"/broken"));
   EXPECT_EQ("error 0", sink.events.back());
+}
+
+TEST_F(DownLoadTest, StalledAndEndlessFetchesFailInBoundedTime) {
+  // Nothing after the header: the idle time-out closes it.
+  download.GetSocket().SetIdleTimeout(300);
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", 100) + "part"), P::WaitRelease()});
+  DWORD start = GetTickCount();
+  ASSERT_TRUE(Fetch(L"/stall"));
+  EXPECT_EQ("error 0", sink.events.back());
+  EXPECT_LT(GetTickCount() - start, 3000u);
+  peer.Release();
+
+  // A byte now and then keeps the connection alive, but not past the limit.
+  download.GetSocket().SetIdleTimeout(CWEBSocket::kIdleTimeout);
+  download.SetTimeLimit(600);
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", 100)), P::Drip(std::string(100, 'd'), 50)});
+  sink.events.clear();
+  start = GetTickCount();
+  ASSERT_TRUE(Fetch(L"/drip"));
+  EXPECT_EQ("error 0", sink.events.back());
+  EXPECT_LT(GetTickCount() - start, 3000u);
 }
 
 TEST_F(DownLoadTest, CloseInMidBodyIsAnError) {
@@ -181,6 +265,17 @@ TEST_F(DownLoadTest, AbsoluteRedirectOpensANewConnection) {
             sink.events);
 }
 
+TEST_F(DownLoadTest, TemporaryAndPermanentRedirectsAreFollowed) {
+  // 307 without a length (a new connection to the same host), then 308.
+  peer.AddConnection({P::ReadRequest(), P::Send("HTTP/1.1 307 Temporary Redirect\r\nLocation: /b\r\n\r\n")});
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 308 Permanent Redirect", "location: /c\r\n", 0)),
+                      P::ReadRequest(), P::Send(Ok("landed"))});
+  ASSERT_TRUE(Fetch(L"/a"));
+  EXPECT_EQ("landed", sink.body);
+  EXPECT_EQ(0u, peer.Received().at(1).find("GET /b?x="));
+  EXPECT_EQ(0u, peer.Received().at(2).find("GET /c?x="));
+}
+
 TEST_F(DownLoadTest, RedirectsStopAfterEightHops) {
   std::vector<ScriptedPeer::Step> loop;
   for (int i = 0; i < 12; ++i) {
@@ -195,7 +290,7 @@ TEST_F(DownLoadTest, RedirectsStopAfterEightHops) {
 }
 
 TEST_F(DownLoadTest, RedirectWithoutLocationIsAnError) {
-  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 302 Found", "location: /lower\r\n", 0))});
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 302 Found", "X-Location: /lower\r\n", 0))});
   ASSERT_TRUE(Fetch(L"/x"));
   EXPECT_EQ((std::vector<std::string>{"status 0", "error 0"}), sink.events);
 }

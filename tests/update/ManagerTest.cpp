@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "CDownLoadManager.h"
+#include "CMD5Checksum.h"
+#include "CUpdateCheckSink.h"
 #include "ScriptedPeer.h"
 #include "UpdatePaths.h"
 #include "UpdateTestSupport.h"
@@ -28,6 +30,11 @@ public:
   HWND target = nullptr;
 };
 
+std::string Md5Of(const std::string& bytes) {
+  CMD5Checksum md5;
+  return Narrow(md5.GetDataMD5(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size()).str());
+}
+
 class ManagerTest : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -44,13 +51,19 @@ protected:
     for (const wchar_t* dir : {L"Update", L"DownLoad", L"game"}) RemoveTree(ModuleFile(dir));
   }
 
-  void WriteList(const std::vector<std::wstring>& names) {
+  // A list as the check writes it; without checksums, as lists were before
+  // they carried them.
+  void WriteList(const std::vector<std::wstring>& names, const std::vector<std::string>& checksums = {}) {
     CreateDirectoryW(ModuleFile(L"Update").c_str(), nullptr);
     wchar_t list[kUpdatePathSize];
     GetUpdateListPath(list);
-    for (size_t i = 0; i < names.size(); ++i)
+    for (size_t i = 0; i < names.size(); ++i) {
       WritePrivateProfileStringW(L"UPDATEFILELIST", (L"FileIndex" + std::to_wstring(i)).c_str(), names[i].c_str(),
                                  list);
+      if (i < checksums.size())
+        WritePrivateProfileStringW(L"UPDATEFILELIST", (L"FileCheckSum" + std::to_wstring(i)).c_str(),
+                                   Widen(checksums[i]).c_str(), list);
+    }
     WritePrivateProfileStringW(L"UPDATEFILELIST", L"UPDATEFILECOUNT", std::to_wstring(names.size()).c_str(), list);
     const std::wstring base = L"http://127.0.0.1:" + std::to_wstring(peer.Port()) + L"/files/";
     WritePrivateProfileStringW(L"UPDATEFILELIST", L"FILENETADDRESS", base.c_str(), list);
@@ -170,6 +183,127 @@ TEST_F(ManagerTest, UnsafeAndEmptyNamesAreLeftOutOfTheList) {
   std::wstring parent = GetModuleDirectory();
   parent = parent.substr(0, parent.rfind(L'\\'));
   EXPECT_FALSE(FileExists(parent + L"\\outside.dll"));
+}
+
+TEST_F(ManagerTest, OnlyBytesWithTheListedChecksumAreInstalled) {
+  const std::string right = "right bytes";
+  std::string upper = Md5Of(right);
+  for (char& c : upper) c = static_cast<char>(toupper(c));
+  WriteList({L"game/right.bin", L"game/wrong.bin"}, {upper, Md5Of("what the list names")});
+  ASSERT_TRUE(WriteBytes(ModuleFile(L"game\\wrong.bin"), "old copy"));
+  Serve(right);
+  for (int i = 0; i < 3; ++i) Serve("tampered bytes");
+  Run();
+  EXPECT_EQ(right, ReadBytes(ModuleFile(L"game\\right.bin")));
+  // Tried, retried, then the failure state; the old copy stays, the wrong
+  // bytes are gone and the game is not started.
+  EXPECT_TRUE(manager.IsFailed());
+  EXPECT_EQ(L"game/wrong.bin", frame.failed);
+  EXPECT_EQ(0, frame.games);
+  EXPECT_EQ(4, peer.Accepted());
+  EXPECT_EQ("old copy", ReadBytes(ModuleFile(L"game\\wrong.bin")));
+  EXPECT_FALSE(FileExists(ModuleFile(L"DownLoad\\wrong.bin")));
+}
+
+TEST_F(ManagerTest, PartNotStartingWhereAskedRestartsTheFileFromZero) {
+  const std::string body = PatternBytes(50000, 11);
+  WriteList({L"game/part.bin"}, {Md5Of(body)});
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", 50000) + body.substr(0, 20000)),
+                      P::Pause(100), P::Close()});
+  // Asked from 20000, the server sends the file from its start as a part.
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 206 Partial Content",
+                                                             "Content-Range: bytes 0-49999/50000\r\n", 50000) +
+                                                  body)});
+  Serve(body);
+  Run();
+  EXPECT_EQ(1, frame.games);
+  EXPECT_NE(std::string::npos, peer.Received().at(1).find("Range: bytes=20000-"));
+  EXPECT_EQ(std::string::npos, peer.Received().at(2).find("Range:"));
+  EXPECT_EQ(body, ReadBytes(ModuleFile(L"game\\part.bin")));
+}
+
+TEST_F(ManagerTest, RedirectedFileWithSpacesInItsNameResumes) {
+  const std::string body = PatternBytes(100000, 12);
+  WriteList({L"game/my file.bin"}, {Md5Of(body)});
+  const std::string moved = HttpHeader("HTTP/1.1 302 Found", "Location: /moved/blob\r\n", 0);
+  peer.AddConnection({P::ReadRequest(), P::Send(moved), P::ReadRequest(),
+                      P::Send(HttpHeader("HTTP/1.1 200 OK", "", 100000) + body.substr(0, 40000)), P::Pause(100),
+                      P::Close()});
+  peer.AddConnection({P::ReadRequest(), P::Send(moved), P::ReadRequest(),
+                      P::Send(HttpHeader("HTTP/1.1 206 Partial Content", "Content-Range: bytes 40000-99999/100000\r\n",
+                                         60000) +
+                              body.substr(40000))});
+  Run();
+  EXPECT_EQ(1, frame.games);
+  const std::vector<std::string> asked = peer.Received();
+  ASSERT_EQ(4u, asked.size());
+  EXPECT_EQ(0u, asked[0].find("GET /files/game/my%20file.bin?x="));
+  EXPECT_NE(std::string::npos, asked[3].find("Range: bytes=40000-"));
+  EXPECT_EQ(body, ReadBytes(ModuleFile(L"game\\my file.bin")));
+}
+
+TEST_F(ManagerTest, StalledDownloadIsRetriedThenEndsInFailure) {
+  // The sink exists once the manager has started on an empty list.
+  ASSERT_TRUE(manager.StartDownLoad());
+  manager.GetSink()->GetDownLoad().GetSocket().SetIdleTimeout(200);
+  WriteList({L"game/stall.bin"});
+  for (int i = 0; i < 3; ++i)
+    peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", 1000)), P::WaitRelease()});
+  Run();
+  EXPECT_TRUE(manager.IsFailed());
+  EXPECT_EQ(3, peer.Accepted());
+  EXPECT_EQ(0, frame.games);
+  for (int i = 0; i < 3; ++i) peer.Release();
+}
+
+TEST_F(ManagerTest, FileThatCannotBeMovedKeepsItsDownloadAndStopsTheRun) {
+  // The destination is taken by a folder.
+  ASSERT_TRUE(WriteBytes(ModuleFile(L"game\\taken.bin\\inside.txt"), "x"));
+  WriteList({L"game/first.bin", L"game/taken.bin", L"game/third.bin"});
+  Serve("first");
+  Serve("taken");
+  Serve("third");
+  Run();
+  EXPECT_TRUE(manager.IsFailed());
+  EXPECT_EQ(L"game/taken.bin", frame.failed);
+  EXPECT_EQ(0, frame.games);
+  EXPECT_EQ("first", ReadBytes(ModuleFile(L"game\\first.bin")));
+  EXPECT_EQ("taken", ReadBytes(ModuleFile(L"DownLoad\\taken.bin")));
+  EXPECT_EQ(2, peer.Accepted());
+}
+
+TEST_F(ManagerTest, ChineseNamesFromAGbkManifestLandInPlace) {
+  // "数据/淺.bin" (the second byte of 淺 in GBK is "\\") and "更新.txt".
+  const std::string deepGbk = "\xca\xfd\xbe\xdd/\x9c\x5c.bin", topGbk = "\xb8\xfc\xd0\xc2.txt";
+  const std::wstring deep = L"\u6570\u636e/\u6dfa.bin", top = L"\u66f4\u65b0.txt";
+  const std::string deepBytes = PatternBytes(30000, 21), topBytes = "top";
+  ASSERT_TRUE(WriteBytes(ModuleFile(L"\u66f4\u65b0.txt"), "stale"));
+  const std::string manifest = "[UPDATECONFIG]\r\nFileCount=2\r\nUPDATENETADDR=http://127.0.0.1:" +
+                               std::to_string(peer.Port()) + "/files/\r\n[FILENAME]\r\nFileIndex0=" + deepGbk +
+                               "\r\nFileIndex1=" + topGbk + "\r\n[FILECHECKSUM]\r\nFileIndex0=" + Md5Of(deepBytes) +
+                               "\r\nFileIndex1=" + Md5Of(topBytes) + "\r\n";
+  Serve(manifest);
+  Serve(deepBytes);
+  Serve(topBytes);
+
+  class Owner : public IUpdateCheckOwner {
+  public:
+    void EndCheck(int value) override { result = value; }
+    int result = 0;
+  } owner;
+  CUpdateCheckSink check;
+  check.SetOwner(&owner);
+  ASSERT_TRUE(check.Start((L"http://127.0.0.1:" + std::to_wstring(peer.Port()) + L"/cfg/Server.ini").c_str()));
+  ASSERT_TRUE(PumpUntil([&] { return owner.result != 0; }));
+  ASSERT_EQ(2, owner.result);
+  Run();
+  EXPECT_EQ(1, frame.games);
+  EXPECT_EQ((std::vector<std::wstring>{deep, top}), frame.current);
+  EXPECT_EQ(0u, peer.Received().at(1).find("GET /files/" + deepGbk + "?x="));
+  EXPECT_TRUE(deepBytes == ReadBytes(ModuleFile(L"\u6570\u636e\\\u6dfa.bin")));
+  EXPECT_EQ(topBytes, ReadBytes(ModuleFile(top)));
+  RemoveTree(ModuleFile(L"\u6570\u636e"));
+  DeleteFileW(ModuleFile(top).c_str());
 }
 
 TEST_F(ManagerTest, EmptyListStartsNothing) {

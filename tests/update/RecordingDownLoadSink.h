@@ -28,7 +28,7 @@ public:
     body.append(reinterpret_cast<const char*>(data), length);
     return true;
   }
-  bool OnDownLoadBegin(bool resumed, uint32_t length, LPCWSTR etag, LPCWSTR path) override {
+  bool OnDownLoadBegin(bool resumed, uint64_t length, LPCWSTR etag, LPCWSTR path) override {
     events.push_back(std::string("begin ") + (resumed ? "resumed " : "whole ") + std::to_string(length));
     this->etag = etag;
     this->path = path;

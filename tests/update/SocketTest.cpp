@@ -135,11 +135,33 @@ TEST_F(SocketTest, PeerCloseIsReasonTwoAfterEverythingSentBeforeItWasRead) {
   EXPECT_FALSE(socket.IsOpen());
 }
 
-TEST_F(SocketTest, HeaderLongerThanTheBufferClosesWithReasonFour) {
-  peer.AddConnection({P::ReadRequest(), P::Send("HTTP/1.1 200 OK\r\nX-Long: " + std::string(1100, 'a'))});
+TEST_F(SocketTest, HeadersUpTo16KBAreTakenLongerOnesCloseWithReasonFour) {
+  const std::string big = "HTTP/1.1 200 OK\r\nX-Long: " + std::string(16000, 'a') + "\r\n\r\n";
+  peer.AddConnection({P::ReadRequest(), P::Send(big + "body")});
+  ASSERT_TRUE(ConnectAndWait([&] { return sink.body.size() == 4; }));
+  ASSERT_EQ(1u, sink.headers.size());
+  EXPECT_EQ(big, sink.headers[0]);
+
+  RecordingSocketSink second;
+  CWEBSocket other;
+  other.SetSink(&second);
+  second.onConnect = [&](int) { other.Send(reinterpret_cast<const BYTE*>("GET / HTTP/1.1\r\n\r\n"), 18); };
+  peer.AddConnection({P::ReadRequest(), P::Send("HTTP/1.1 200 OK\r\nX-Long: " + std::string(17000, 'a'))});
+  ASSERT_EQ(0, other.Connect(L"127.0.0.1", peer.Port()));
+  ASSERT_TRUE(PumpUntil([&] { return second.closeReason != -1; }));
+  EXPECT_EQ(4, second.closeReason);
+  EXPECT_TRUE(second.headers.empty());
+}
+
+TEST_F(SocketTest, ConnectionSilentForTheIdleTimeClosesWithReasonFour) {
+  // Connected and asked, then nothing: a stall, not a close.
+  socket.SetIdleTimeout(300);
+  peer.AddConnection({P::ReadRequest(), P::WaitRelease()});
+  const DWORD start = GetTickCount();
   ASSERT_TRUE(ConnectAndWait([&] { return sink.closeReason != -1; }));
   EXPECT_EQ(4, sink.closeReason);
-  EXPECT_TRUE(sink.headers.empty());
+  EXPECT_LT(GetTickCount() - start, 3000u);
+  peer.Release();
 }
 
 TEST_F(SocketTest, FailedConnectIsReportedWithItsErrorAndLeavesTheSocketClosed) {

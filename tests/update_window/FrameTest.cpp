@@ -17,7 +17,7 @@ public:
   bool m_bHasProgress = false;
   CUpdateProgress m_Progress = {};
 
-  void Show(int n, int k, uint32_t stored, uint32_t size, bool failed = false) {
+  void Show(int n, int k, uint64_t stored, uint64_t size, bool failed = false) {
     m_bHasProgress = true;
     m_Progress = CUpdateProgress{n, k, stored, size, failed};
   }
@@ -129,8 +129,16 @@ TEST_F(FramePaint, MoreNoticesThanFilesShowTheLastFile) {
   m_Frame.Show(2, 3, 0, 0);
   auto c = Paint();
   ExpectLine(*c, kBarX, 143, L"2个文件需要更新,当前更新第2个...");
-  // The overall fill has grown past the track: no empty part is left.
+  // The overall fill stops at the end of its track, and so does its knob.
   ExpectTrack(*c, kOverallY, 290, true);
+  ExpectKnob(*c, 157, 304);
+}
+
+TEST_F(FramePaint, SizesBeyond4GiBFillTheFileBarByTheirWholeValue) {
+  // 5 of 6 GiB: 5 / 6 of the track (cut to 32 bits it would read 1 of 2).
+  m_Frame.Show(1, 0, 5ull << 30, 6ull << 30);
+  auto c = Paint();
+  ExpectKnob(*c, 197, 253);
 }
 
 TEST_F(FramePaint, AFailedFileIsShownAsFailed) {

@@ -1,8 +1,5 @@
 #include "UpdateRun.h"
 
-#include <shellapi.h>
-#include <shlobj.h>
-
 #include <vector>
 
 #ifndef UPDATE_PEERS_DIR
@@ -44,64 +41,6 @@ CPeers CPeers::Read() {
   peers.strRoot = root;
   peers.strAccessLog = dir + L"\\logs\\nginx-access.log";
   return peers;
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  size_t slash = path.find_last_of(L'\\');
-  if (slash != std::wstring::npos) MakeFolders(path.substr(0, slash));
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
-std::string ReadBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::string();
-  std::string bytes;
-  char buffer[65536];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
-}
-
-bool FileExists(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-bool FolderExists(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-void RemoveTree(const std::wstring& path) {
-  if (!FolderExists(path)) return;
-  std::vector<wchar_t> from(path.begin(), path.end());
-  from.push_back(0);
-  from.push_back(0);
-  SHFILEOPSTRUCTW op = {};
-  op.wFunc = FO_DELETE;
-  op.pFrom = from.data();
-  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  SHFileOperationW(&op);
-}
-
-void MakeFolders(const std::wstring& path) {
-  SHCreateDirectoryExW(nullptr, path.c_str(), nullptr);
-}
-
-std::string Filler(size_t size, unsigned seed) {
-  std::string bytes(size, '\0');
-  unsigned state = seed * 2654435761u + 1;
-  for (size_t i = 0; i < size; ++i) {
-    state = state * 1103515245u + 12345u;
-    bytes[i] = static_cast<char>(state >> 16);
-  }
-  return bytes;
 }
 
 CUpdateRun::CUpdateRun(const std::wstring& name) {

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "TestFiles.h"
+
 // The folder of this test program (where Update.exe and game.exe are built).
 std::wstring TestProgramFolder();
 
@@ -20,15 +22,13 @@ struct CPeers {
   static CPeers Read();
 };
 
-// Files, folders and their contents.
-void WriteBytes(const std::wstring& path, const std::string& bytes);
-std::string ReadBytes(const std::wstring& path);  // empty when missing
-bool FileExists(const std::wstring& path);
-bool FolderExists(const std::wstring& path);
-void RemoveTree(const std::wstring& path);
-void MakeFolders(const std::wstring& path);
-// Deterministic filler of the given size.
-std::string Filler(size_t size, unsigned seed);
+using testwin::FileExists;
+using testwin::FolderExists;
+using testwin::MakeFolders;
+using testwin::PatternBytes;
+using testwin::ReadBytes;
+using testwin::RemoveTree;
+using testwin::WriteBytes;
 
 // What one run of the updater showed and did.
 struct CRunResult {

@@ -3,6 +3,7 @@
 // start of the game program.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -60,7 +61,7 @@ TEST_F(UpdateRun, AnUnreachableServerStartsTheGameAtOnce) {
 }
 
 TEST_F(UpdateRun, OnlyTheDifferingFileIsFetchedAndTheGameStartsAfterIt) {
-  FileList files = {{L"alpha.txt", "alpha\n"}, {L"res/beta.bin", Filler(300000, 2)}, {L"gamma.txt", "gamma\n"}};
+  FileList files = {{L"alpha.txt", "alpha\n"}, {L"res/beta.bin", PatternBytes(300000, 2)}, {L"gamma.txt", "gamma\n"}};
   std::wstring url = Publish(m_Peers, L"one-differs", files);
   CUpdateRun run(L"one-differs");
   WriteBytes(run.Path(L"alpha.txt"), "alpha\n");
@@ -89,7 +90,7 @@ TEST_F(UpdateRun, OnlyTheDifferingFileIsFetchedAndTheGameStartsAfterIt) {
 }
 
 TEST_F(UpdateRun, MissingFilesLandInFoldersCreatedForThem) {
-  FileList files = {{L"maps/deep/level.dat", Filler(70000, 3)}, {L"top.txt", "top\n"}};
+  FileList files = {{L"maps/deep/level.dat", PatternBytes(70000, 3)}, {L"top.txt", "top\n"}};
   std::wstring url = Publish(m_Peers, L"new-folders", files);
   CUpdateRun run(L"new-folders");
   WriteBytes(run.Path(L"game-expects.txt"), "maps\\deep\\level.dat\ntop.txt\n");
@@ -97,6 +98,37 @@ TEST_F(UpdateRun, MissingFilesLandInFoldersCreatedForThem) {
   ASSERT_TRUE(result.bExited);
   EXPECT_EQ("UPDATED\nmaps\\deep\\level.dat=70000\ntop.txt=4\n", run.WaitForGame(10000));
   EXPECT_TRUE(ReadBytes(run.Path(L"maps\\deep\\level.dat")) == files[0].second);
+}
+
+TEST_F(UpdateRun, KilledAtRandomMomentsThenRunAgainEveryFileIsRight) {
+  FileList files = {{L"pack/one.bin", PatternBytes(3000000, 31)},
+                    {L"pack/two.bin", PatternBytes(2000000, 32)},
+                    {L"three.txt", "three\n"},
+                    {L"pack/deep/four.bin", PatternBytes(4000000, 33)}};
+  std::wstring url = Publish(m_Peers, L"killed", files);
+  CUpdateRun run(L"killed");
+  WriteBytes(run.Path(L"three.txt"), "an old three\n");
+  WriteBytes(run.Path(L"pack\\two.bin"), "an old two\n");
+  const unsigned seed = std::random_device()();
+  std::mt19937 random(seed);
+  for (int i = 0; i < 6; ++i) {
+    // Run gives up on the process, killing it, after the given time.
+    const DWORD killAt = 100 + random() % 2500;
+    run.Run(run.GamePath() + L"|" + url, killAt);
+    // Whatever a killed run left, no file is ever half written.
+    for (const auto& file : files) {
+      bool found = false;
+      const std::string bytes = ReadBytes(run.Path(Backslashed(file.first)), &found);
+      EXPECT_TRUE(!found || bytes == file.second || bytes.rfind("an old ", 0) == 0)
+          << "seed " << seed << ", killed after " << killAt << " ms";
+    }
+  }
+  DeleteFileW(run.Path(L"game-started.txt").c_str());
+  CRunResult result = run.Run(run.GamePath() + L"|" + url);
+  ASSERT_TRUE(result.bExited);
+  EXPECT_EQ("UPDATED\n", run.WaitForGame(10000)) << "seed " << seed;
+  for (const auto& file : files)
+    EXPECT_TRUE(ReadBytes(run.Path(Backslashed(file.first))) == file.second) << "seed " << seed;
 }
 
 TEST_F(UpdateRun, AnEmptyCommandLineEndsAtOnceAndStartsNothing) {

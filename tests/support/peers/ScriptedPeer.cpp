@@ -141,6 +141,12 @@ bool ScriptedPeer::RunStep(SOCKET s, const Step& step, std::string& pending) {
       }
       return true;
     }
+    case Step::Drip:
+      for (char c : step.bytes) {
+        if (m_stop || send(s, &c, 1, 0) != 1) return false;
+        Sleep(static_cast<DWORD>(step.count));
+      }
+      return true;
     case Step::Pause:
       Sleep(static_cast<DWORD>(step.count));
       return true;

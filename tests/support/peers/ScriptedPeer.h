@@ -20,9 +20,9 @@
 class ScriptedPeer {
 public:
   struct Step {
-    enum Kind { ReadRequest, ReadBytes, ReadUntilClose, Send, Pause, WaitRelease, Close, Abort } kind;
+    enum Kind { ReadRequest, ReadBytes, ReadUntilClose, Send, Drip, Pause, WaitRelease, Close, Abort } kind;
     std::string bytes;  // Send: what to send
-    int count = 0;      // ReadBytes: how many; Pause: milliseconds
+    int count = 0;      // ReadBytes: how many; Pause, Drip: milliseconds
   };
 
   // Script building helpers.
@@ -31,6 +31,8 @@ public:
   // Everything until the client closes, recorded as one piece.
   static Step ReadUntilClose() { return {Step::ReadUntilClose, {}, 0}; }
   static Step Send(const std::string& s) { return {Step::Send, s, 0}; }
+  // Sends s one byte at a time, ms apart.
+  static Step Drip(const std::string& s, int ms) { return {Step::Drip, s, ms}; }
   static Step Pause(int ms) { return {Step::Pause, {}, ms}; }
   // Blocks until the test calls Release() (lets a test hold the peer at a
   // point until the client has seen what came before).
