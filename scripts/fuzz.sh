@@ -6,6 +6,7 @@
 #   scripts/fuzz.sh                  every target, 180 s each
 #   scripts/fuzz.sh -t 600 json_fuzz one target for ten minutes
 #   scripts/fuzz.sh -n 10000000      every target for ten million executions
+#                                    (with -t too: whichever comes first)
 #   scripts/fuzz.sh -m ...           then merge inputs that add coverage into
 #                                    tests/fuzz/corpus/NAME/ (the seed corpus)
 # Non-zero when a target crashed.
@@ -13,13 +14,13 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-seconds=180 runs="" merge=0
+seconds=180 seconds_given=0 runs="" merge=0
 while getopts "t:n:m" opt; do
   case $opt in
-    t) seconds=$OPTARG ;;
+    t) seconds=$OPTARG seconds_given=1 ;;
     n) runs=$OPTARG ;;
     m) merge=1 ;;
-    *) echo "usage: scripts/fuzz.sh [-t seconds | -n runs] [-m] [target...]" >&2; exit 2 ;;
+    *) echo "usage: scripts/fuzz.sh [-t seconds] [-n runs] [-m] [target...]" >&2; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -38,8 +39,10 @@ while read -r name d; do
 done <"$build/fuzz-targets.txt"
 [ $# -gt 0 ] && targets=("$@")
 
-limit=(-max_total_time="$seconds")
-[ -n "$runs" ] && limit=(-runs="$runs")
+# -n alone runs to the count; -t with it stops at whichever comes first.
+limit=()
+[ -n "$runs" ] && limit+=(-runs="$runs")
+[ -z "$runs" ] || [ "$seconds_given" = 1 ] && limit+=(-max_total_time="$seconds")
 
 status=0
 report=()
