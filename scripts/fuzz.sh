@@ -7,7 +7,7 @@
 #   scripts/fuzz.sh -t 600 json_fuzz one target for ten minutes
 #   scripts/fuzz.sh -n 10000000      every target for ten million executions
 #                                    (with -t too: whichever comes first)
-#   scripts/fuzz.sh -m ...           then merge inputs that add coverage into
+#   scripts/fuzz.sh -m ...           then merge inputs that reach new edges into
 #                                    tests/fuzz/corpus/NAME/ (the seed corpus)
 # Non-zero when a target crashed.
 set -uo pipefail
@@ -69,7 +69,8 @@ for t in "${targets[@]}"; do
     status=1
     grep -E 'ERROR|SUMMARY|fuzz check failed' "$work/log" | head -5
   elif [ $merge = 1 ]; then
-    nice -n 19 "$build/bin/$t" -merge=1 "$root/tests/fuzz/corpus/$t" "$work/corpus" >"$work/merge.log" 2>&1
+    # only inputs that reach new edges (hit counts aside), so the kept corpus stays small
+    nice -n 19 "$build/bin/$t" -merge=1 -use_counters=0 "$root/tests/fuzz/corpus/$t" "$work/corpus" >"$work/merge.log" 2>&1
   fi
   report+=("$(printf '%-20s %12s %8s %7s %7s %6s  %s' "$t" "${execs:-?}" "${rate:-?}" "${cov:-?}" "${ft:-?}" \
     "${corp:-?}" "$outcome")")
