@@ -8,8 +8,9 @@ PACKAGES=(
   cmake ninja-build make g++ pkg-config
   g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
   googletest
-  # the parsers' fuzz targets: clang with libFuzzer and the sanitizers
-  clang libclang-rt-dev
+  # the parsers' fuzz targets: clang with libFuzzer and the sanitizers (llvm: the
+  # symbolizer that names the lines of a crash report)
+  clang libclang-rt-dev llvm
   # Windows side under Wine on a virtual display
   wine wine32:i386 xvfb xauth x11-utils
   # engine: PNG, fonts, plists
