@@ -10,6 +10,9 @@ PACKAGES=(
   # the 64-bit Windows build the tests run where 32-bit code cannot execute
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   googletest
+  # the parsers' fuzz targets: clang with libFuzzer and the sanitizers (llvm: the
+  # symbolizer that names the lines of a crash report)
+  clang libclang-rt-dev llvm
   # Windows side under Wine on a virtual display
   wine wine32:i386 wine64 xvfb xauth x11-utils
   # engine: PNG, fonts, plists
@@ -75,7 +78,7 @@ if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
   localedef -i zh_CN -f UTF-8 zh_CN.UTF-8 || { echo "setup: the zh_CN.UTF-8 locale cannot be generated" >&2; exit 1; }
 fi
 
-for tool in i686-w64-mingw32-g++-posix i686-w64-mingw32-windres x86_64-w64-mingw32-g++-posix /usr/lib/wine/wine64 wine Xvfb cmake nginx danted tinyproxy; do
+for tool in i686-w64-mingw32-g++-posix i686-w64-mingw32-windres x86_64-w64-mingw32-g++-posix /usr/lib/wine/wine64 wine Xvfb cmake nginx danted tinyproxy clang++; do
   command -v "$tool" >/dev/null 2>&1 || { echo "setup: $tool is missing after install" >&2; exit 1; }
 done
 [ -f /usr/src/googletest/CMakeLists.txt ] || { echo "setup: /usr/src/googletest is missing" >&2; exit 1; }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Every test: set-up, both builds, the native tests, then the Windows tests
-# under 32-bit Wine on a virtual display. Non-zero on any failure.
+# Every test: set-up, both builds, the native tests, the fuzz targets'
+# regression run, then the Windows tests under 32-bit Wine on a virtual
+# display. Non-zero on any failure.
 #   scripts/test.sh               everything
 #   scripts/test.sh -R Pattern    only tests whose names match (both builds)
 set -uo pipefail
@@ -19,6 +20,15 @@ build_all "$root" || { echo "test: build failed" >&2; exit 1; }
 
 status=0
 ctest --test-dir build/native --output-on-failure --timeout 600 "$@" || status=1
+
+# The parsers' fuzz targets (clang, sanitizers): each runs over its corpus and
+# saved crash inputs, then fuzzes a few seconds (scripts/fuzz.sh runs long).
+if cmake --preset fuzz -S "$root" >/dev/null && cmake --build --preset fuzz; then
+  ctest --test-dir build/fuzz --output-on-failure --timeout 300 "$@" || status=1
+else
+  echo "test: fuzz build failed" >&2
+  status=1
+fi
 
 trap wine_env_stop EXIT
 wine_env_start "$root/build/$win" || { echo "test: Wine environment failed" >&2; exit 1; }

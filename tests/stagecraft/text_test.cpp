@@ -162,6 +162,10 @@ TEST(Strings, ReplaceStringWithString)
     EXPECT_STREQ(TzReplaceStringWithString("aab", "ab", "b", position), "b");
     // A replacement containing the word ends instead of growing forever.
     EXPECT_STREQ(TzReplaceStringWithString("ab", "a", "aa", position), "aab");
+    // Occurrences that keep forming anew ("ab" by "bba" doubles the text for
+    // each 'a') stop once the text outgrows what one pass could make of it.
+    const std::string grows = std::string(40, 'a') + "b";
+    EXPECT_LE(std::strlen(TzReplaceStringWithString(grows.c_str(), "ab", "bba", position)), 41u + 21u * 3u);
     EXPECT_STREQ(TzReplaceStringWithString("abc", "", "x", position), "abc");
     EXPECT_STREQ(TzReplaceStringWithString(nullptr, "a", "b", position), "");
     // A shorter replacement leaves no occurrence anywhere: runs collapse.

@@ -87,9 +87,12 @@ private:
         return true;
     }
     static bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+    // A NUL is no name character: names reach the delegate as C strings, so
+    // one would cut the name short and the tree would no longer write out as
+    // the document it was read from.
     static bool isNameChar(char c)
     {
-        return !isSpace(c) && c != '>' && c != '/' && c != '=' && c != '<' && c != '"' && c != '\'';
+        return c != '\0' && !isSpace(c) && c != '>' && c != '/' && c != '=' && c != '<' && c != '"' && c != '\'';
     }
 
     bool startsWith(const char* s) const
