@@ -248,9 +248,7 @@ int main()
     Buttons(scene, game, mouse);
     Labels(scene, game);
     Numbers(scene, game);
-#if defined(WIDGETDEMO_LISTS_AND_DIALOGS)
     ListsAndDialogs(scene, Say, Frames);
-#endif
 
     director->end();
     director->mainLoop(0);
