@@ -9,6 +9,7 @@
 #include "2d/CCTextFieldTTF.h"
 #include "base/CCIMEDispatcher.h"
 #include "cocos2d.h"
+#include "ImeRecorder.h"
 #include "media_fixture.h"
 #include "platform/CCSystemFont.h"
 #include "renderer/CCRenderer.h"
@@ -376,29 +377,10 @@ TEST_F(MediaText, LabelsDrawTheirTextAsOneQuad)
     EXPECT_EQ(0, quadsDrawn());
 }
 
-// An input-method client that logs what the dispatcher tells it.
-class KeyboardWatcher : public IMEDelegate
-{
-public:
-    bool attach() { return attachWithIME(); }
-    bool detach() { return detachWithIME(); }
-    std::vector<std::string> log;
-
-protected:
-    bool canAttachWithIME() override { return true; }
-    bool canDetachWithIME() override { return true; }
-    void insertText(const char* text, size_t len) override { log.push_back("text:" + std::string(text, len)); }
-    void deleteBackward() override { log.push_back("back"); }
-    void keyboardWillShow(IMEKeyboardNotificationInfo&) override { log.push_back("willShow"); }
-    void keyboardDidShow(IMEKeyboardNotificationInfo&) override { log.push_back("didShow"); }
-    void keyboardWillHide(IMEKeyboardNotificationInfo&) override { log.push_back("willHide"); }
-    void keyboardDidHide(IMEKeyboardNotificationInfo&) override { log.push_back("didHide"); }
-};
-
 TEST_F(MediaText, KeyboardNotificationsReachEveryClient)
 {
     IMEDispatcher* ime = IMEDispatcher::sharedDispatcher();
-    KeyboardWatcher typing, bystander;
+    ImeRecorder typing, bystander;
     ASSERT_TRUE(typing.attach());
     ime->dispatchInsertText("q", 1);
     ime->dispatchDeleteBackward();

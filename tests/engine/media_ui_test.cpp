@@ -29,6 +29,19 @@ protected:
         else if (phase == 1) view->handleTouchesMove(1, &id, xs, ys);
         else view->handleTouchesEnd(1, &id, xs, ys);
     }
+
+    // A running 200 x 300 view onto a 900-high list that scrolls vertically,
+    // at the given vertical offset.
+    ScrollView* verticalList(float offsetY)
+    {
+        ScrollView* list = ScrollView::create(Size(200, 300));
+        if (!list) return nullptr;
+        list->setContentSize(Size(200, 900));
+        list->setDirection(ScrollView::Direction::VERTICAL);
+        list->setContentOffset(Vec2(0, offsetY));
+        scene->addChild(list);
+        return list;
+    }
 };
 
 class ScrollRecorder : public ScrollViewDelegate
@@ -477,12 +490,8 @@ TEST_F(MediaUi, ScrollViewRemoveAllChildrenTakesTheContainerAway)
 
 TEST_F(MediaUi, ScrollViewDragStartsAfterSevenHundredSixtiethsOfAnInch)
 {
-    ScrollView* view = ScrollView::create(Size(200, 300));
+    ScrollView* view = verticalList(-300);
     ASSERT_NE(nullptr, view);
-    view->setContentSize(Size(200, 900));
-    view->setDirection(ScrollView::Direction::VERTICAL);
-    view->setContentOffset(Vec2(0, -300));
-    scene->addChild(view);
 
     // 7/160 inch at 96 dpi is 4.2 points at a view scale of 1.
     touch(0, 100, 100);
@@ -509,12 +518,8 @@ TEST_F(MediaUi, ScrollViewDragStartsAfterSevenHundredSixtiethsOfAnInch)
 
 TEST_F(MediaUi, ScrollViewContentFollowsAtAThirdPastItsEdges)
 {
-    ScrollView* view = ScrollView::create(Size(200, 300));
+    ScrollView* view = verticalList(-300);
     ASSERT_NE(nullptr, view);
-    view->setContentSize(Size(200, 900));
-    view->setDirection(ScrollView::Direction::VERTICAL);
-    view->setContentOffset(Vec2(0, -300));
-    scene->addChild(view);
 
     touch(0, 100, 100);
     touch(1, 100, 110); // starts the drag
@@ -539,12 +544,8 @@ public:
 
 TEST_F(MediaUi, ScrollViewIsDraggingWhileTheFingerIsDownOnly)
 {
-    ScrollView* view = ScrollView::create(Size(200, 300));
+    ScrollView* view = verticalList(-600);
     ASSERT_NE(nullptr, view);
-    view->setContentSize(Size(200, 900));
-    view->setDirection(ScrollView::Direction::VERTICAL);
-    view->setContentOffset(Vec2(0, -600));
-    scene->addChild(view);
     DragWatcher watcher;
     view->setDelegate(&watcher);
 

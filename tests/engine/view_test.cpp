@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 #include "EngineTestFixture.h"
+#include "ImeRecorder.h"
 #include "base/CCIMEDispatcher.h"
 
 USING_NS_CC;
@@ -178,30 +179,11 @@ TEST_F(ViewTest, WheelUpArrivesAsMinusOne)
     EXPECT_EQ(ys, (std::vector<float>{-1, 2}));
 }
 
-namespace {
-
-// An input-method client that logs what reaches it.
-class ImeLog : public IMEDelegate
-{
-public:
-    bool attach() { return attachWithIME(); }
-    bool detach() { return detachWithIME(); }
-    std::vector<std::string> log;
-
-protected:
-    bool canAttachWithIME() override { return true; }
-    bool canDetachWithIME() override { return true; }
-    void insertText(const char* text, size_t len) override { log.push_back("text " + std::string(text, len)); }
-    void deleteBackward() override { log.push_back("back"); }
-    void controlKey(EventKeyboard::KeyCode key) override { log.push_back("key " + std::to_string(static_cast<int>(key))); }
-};
-
-} // namespace
-
 TEST_F(ViewTest, KeysReachTheInputMethodAsADesktopWindowSendsThem)
 {
-    ImeLog ime;
+    ImeRecorder ime;
     ASSERT_TRUE(ime.attach());
+    ime.log.clear(); // the keyboard's notices
     std::vector<std::string> keys;
     auto listener = EventListenerKeyboard::create();
     listener->onKeyPressed = [&](EventKeyboard::KeyCode k, Event*) { keys.push_back("down " + std::to_string(static_cast<int>(k))); };
@@ -226,12 +208,12 @@ TEST_F(ViewTest, KeysReachTheInputMethodAsADesktopWindowSendsThem)
                      EventKeyboard::KeyCode::KEY_UP_ARROW, EventKeyboard::KeyCode::KEY_ENTER, EventKeyboard::KeyCode::KEY_A})
         view->handleKey(key, true);
     ASSERT_EQ(ime.log.size(), 6u);
-    EXPECT_EQ(ime.log[3], "key " + std::to_string(left));
+    EXPECT_EQ(ime.log[3], "key:" + std::to_string(left));
 
     // Typed characters are text, but never Enter, Tab or other controls.
     ime.log.clear();
     for (unsigned int c : {0x61u, 0x0Du, 0x0Au, 0x09u, 0x08u, 0x7Fu, 0x4E2Du, 0xD800u, 0x110000u})
         view->handleChar(c);
-    EXPECT_EQ(ime.log, (std::vector<std::string>{"text a", "text \xE4\xB8\xAD"}));
+    EXPECT_EQ(ime.log, (std::vector<std::string>{"text:a", "text:\xE4\xB8\xAD"}));
     EXPECT_TRUE(ime.detach());
 }
