@@ -47,7 +47,7 @@ TEST_F(AtlasTest, UnitGlyphs)
     EXPECT_EQ(label->getString(), "1234:57;");
     label->SetLabelNumWithUnit(5000);
     EXPECT_EQ(label->getString(), "5000");
-    EXPECT_EQ(label->getContentSize(), cocos2d::Size(64, 24));
+    EXPECT_SAME(label->getContentSize(), cocos2d::Size(64, 24));
     EXPECT_EQ(CCLabelAtlasEx::create("1", fixture("missing.png"), 16, 24, '0'), nullptr);
 }
 

@@ -43,8 +43,8 @@ TEST_F(ButtonTest, StripFramesAndLoadingLimits)
     EXPECT_FLOAT_EQ(button->GetFrameWidth(), 100);
     EXPECT_FLOAT_EQ(button->GetFrameHeight(), 40);
     EXPECT_EQ(button->GetButtonStatus(), CSpriteButton::BUTTON_NORMAL);
-    EXPECT_EQ(button->getTextureRect(), Rect(0, 0, 100, 40));
-    EXPECT_EQ(button->getContentSize(), Size(100, 40));
+    EXPECT_SAME(button->getTextureRect(), Rect(0, 0, 100, 40));
+    EXPECT_SAME(button->getContentSize(), Size(100, 40));
     const struct {
         CSpriteButton::BUTTON_ENUM state;
         float x;
@@ -53,7 +53,7 @@ TEST_F(ButtonTest, StripFramesAndLoadingLimits)
                   { CSpriteButton::BUTTON_NORMAL, 0 } };
     for (const auto& look : looks) {
         button->SetButtonShowEnum(look.state);
-        EXPECT_EQ(button->getTextureRect(), Rect(look.x, 0, 100, 40)) << look.state;
+        EXPECT_SAME(button->getTextureRect(), Rect(look.x, 0, 100, 40)) << look.state;
     }
 
     // A count of 0 or below loads nothing; a single picture for a state
@@ -74,10 +74,10 @@ TEST_F(ButtonTest, StripFramesAndLoadingLimits)
     CSpriteButton* two = CSpriteButton::create(fixture("strip500x40.png"), 2, CSpriteButton::BUTTON_STRIP);
     EXPECT_FLOAT_EQ(two->GetFrameWidth(), 250);
     ASSERT_NE(two->GetStateSprite(CSpriteButton::BUTTON_PRESSED), nullptr);
-    EXPECT_EQ(two->GetStateSprite(CSpriteButton::BUTTON_PRESSED)->getTextureRect(), Rect(250, 0, 250, 40));
+    EXPECT_SAME(two->GetStateSprite(CSpriteButton::BUTTON_PRESSED)->getTextureRect(), Rect(250, 0, 250, 40));
     EXPECT_EQ(two->GetStateSprite(CSpriteButton::BUTTON_HOVER), nullptr);
     two->SetButtonShowEnum(CSpriteButton::BUTTON_HOVER);
-    EXPECT_EQ(two->getTextureRect(), Rect(0, 0, 250, 40));
+    EXPECT_SAME(two->getTextureRect(), Rect(0, 0, 250, 40));
 }
 
 TEST_F(ButtonTest, ToggleFlipsOnEveryClick)
@@ -95,25 +95,25 @@ TEST_F(ButtonTest, ToggleFlipsOnEveryClick)
     ASSERT_TRUE(button->GetEnableToggle());
     tap(Vec2(200, 200));
     EXPECT_TRUE(button->GetToggle());
-    EXPECT_EQ(button->getTextureRect(), Rect(200, 0, 100, 40));
+    EXPECT_SAME(button->getTextureRect(), Rect(200, 0, 100, 40));
     EXPECT_EQ(button->GetButtonStatus(), CSpriteButton::BUTTON_NORMAL);
     EXPECT_EQ(button->getColor(), cocos2d::Color3B::WHITE);
     // The pointer passing over and away keeps the toggled look.
     mouseMove(Vec2(200, 200));
     mouseMove(Vec2(600, 600));
-    EXPECT_EQ(button->getTextureRect(), Rect(200, 0, 100, 40));
+    EXPECT_SAME(button->getTextureRect(), Rect(200, 0, 100, 40));
     tap(Vec2(200, 200));
     EXPECT_FALSE(button->GetToggle());
-    EXPECT_EQ(button->getTextureRect(), Rect(0, 0, 100, 40));
+    EXPECT_SAME(button->getTextureRect(), Rect(0, 0, 100, 40));
     EXPECT_EQ(log->count("ended toggle"), 2);
 
     // A toggled look from a file of its own, with its own looks.
     CSpriteButton* fileToggle = stripButton("file", Vec2(500, 200));
     fileToggle->SetButtonToggleFile(fixture("bar40x20.png"), 1, CSpriteButton::BUTTON_NORMAL);
     fileToggle->SetEnableToggle(true);
-    EXPECT_EQ(fileToggle->getTextureRect(), Rect(0, 0, 40, 20));
+    EXPECT_SAME(fileToggle->getTextureRect(), Rect(0, 0, 40, 20));
     fileToggle->SetButtonShowEnum(CSpriteButton::BUTTON_PRESSED);
-    EXPECT_EQ(fileToggle->getTextureRect(), Rect(100, 0, 100, 40));
+    EXPECT_SAME(fileToggle->getTextureRect(), Rect(100, 0, 100, 40));
 }
 
 TEST_F(ButtonTest, ScaleFeedbackFollowsThePress)
@@ -154,7 +154,7 @@ TEST_F(ButtonTest, OnePressAtATimeAndDisabledRefuses)
     EXPECT_EQ(log->count("ended b"), 1);
 
     b->SetEnableTouch(false);
-    EXPECT_EQ(b->getTextureRect(), Rect(400, 0, 100, 40));
+    EXPECT_SAME(b->getTextureRect(), Rect(400, 0, 100, 40));
     EXPECT_FALSE(b->TzTouchBegan(Vec2(50, 20), 0));
     b->setVisible(false);
     b->SetEnableTouch(true);
@@ -261,7 +261,7 @@ TEST_F(ButtonTest, MouseHoverAndItsOwner)
     CSpriteButton* button = stripButton("hover", Vec2(200, 200));
     mouseMove(Vec2(210, 200));
     EXPECT_EQ(button->GetButtonStatus(), CSpriteButton::BUTTON_HOVER);
-    EXPECT_EQ(button->getTextureRect(), Rect(300, 0, 100, 40));
+    EXPECT_SAME(button->getTextureRect(), Rect(300, 0, 100, 40));
     EXPECT_EQ(CSpriteButton::m_pButtonMoved, button);
     mouseMove(Vec2(600, 200));
     EXPECT_EQ(button->GetButtonStatus(), CSpriteButton::BUTTON_NORMAL);
@@ -304,12 +304,12 @@ TEST_F(ButtonTest, LabelOnBackgroundAndColours)
     const Size text = label->getContentSize();
     EXPECT_GT(text.width, 10);
     // The background is never smaller than its picture.
-    EXPECT_EQ(button->getContentSize(), Size(std::max(text.width, 40.0f), std::max(text.height, 20.0f)));
+    EXPECT_SAME(button->getContentSize(), Size(std::max(text.width, 40.0f), std::max(text.height, 20.0f)));
 
     button->SetScale9RelativeSize(Size(60, 30));
     const Size size(60 + text.width, 30 + text.height);
-    EXPECT_EQ(button->getContentSize(), size);
-    EXPECT_EQ(button->GetScale9()->getContentSize(), size);
+    EXPECT_SAME(button->getContentSize(), size);
+    EXPECT_SAME(button->GetScale9()->getContentSize(), size);
     EXPECT_EQ(label->getPosition(), Vec2(size.width / 2, size.height / 2));
     EXPECT_EQ(button->GetScale9()->getPosition(), Vec2(size.width / 2, size.height / 2));
 

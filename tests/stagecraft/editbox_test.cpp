@@ -1,4 +1,4 @@
-// The edit box: text typed through the engine's input-method dispatcher, the
+// The edit box: text typed through the view's character and key paths, the
 // byte limit, password display, whole-character deletion, one open box at
 // a time, the caret placed by touch and the scroll of long text.
 #include <gtest/gtest.h>
@@ -48,21 +48,18 @@ protected:
         return b;
     }
 
-    // Text from the input method, one character at a time as a desktop delivers it.
+    // Characters as the window delivers them, one code point at a time.
     void type(const std::u32string& text)
     {
-        for (char32_t c : text) {
-            std::string utf8;
-            ASSERT_TRUE(StringUtils::UTF32ToUTF8(std::u32string(1, c), utf8));
-            IMEDispatcher::sharedDispatcher()->dispatchInsertText(utf8.c_str(), utf8.size());
-        }
+        for (char32_t c : text)
+            view->handleChar(static_cast<unsigned int>(c));
     }
     void key(EventKeyboard::KeyCode code)
     {
         view->handleKey(code, true);
         view->handleKey(code, false);
     }
-    void backspace() { IMEDispatcher::sharedDispatcher()->dispatchDeleteBackward(); }
+    void backspace() { key(EventKeyboard::KeyCode::KEY_BACKSPACE); }
     // Opens a box by a tap at its left edge.
     void open(CSpriteEditBox* b) { tap(b->convertToWorldSpace(Vec2(2, 25))); }
 

@@ -50,16 +50,16 @@ TEST_F(ImageTest, FramesOfAStrip)
 {
     CSpriteImage* image = CSpriteImage::create(fixture("strip500x40.png"), 5, 3);
     ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->getTextureRect(), Rect(300, 0, 100, 40));
+    EXPECT_SAME(image->getTextureRect(), Rect(300, 0, 100, 40));
     image->SetTextureType(1, 5);
-    EXPECT_EQ(image->getTextureRect(), Rect(100, 0, 100, 40));
+    EXPECT_SAME(image->getTextureRect(), Rect(100, 0, 100, 40));
     image->SetTextureType(1, 0); // no such frames: nothing changes
     image->SetTextureType(5, 5);
-    EXPECT_EQ(image->getTextureRect(), Rect(100, 0, 100, 40));
+    EXPECT_SAME(image->getTextureRect(), Rect(100, 0, 100, 40));
     image->SetTextureFile(fixture("bar40x20.png"), Rect(5, 0, 0, 0));
-    EXPECT_EQ(image->getTextureRect(), Rect(5, 0, 40, 20));
-    EXPECT_EQ(CSpriteImage::create(fixture("strip500x40.png"), 0, 2)->getTextureRect(), Rect(0, 0, 500, 40));
-    EXPECT_EQ(CSpriteImage::create(fixture("strip500x40.png"), 5, -1)->getTextureRect(), Rect(0, 0, 500, 40));
+    EXPECT_SAME(image->getTextureRect(), Rect(5, 0, 40, 20));
+    EXPECT_SAME(CSpriteImage::create(fixture("strip500x40.png"), 0, 2)->getTextureRect(), Rect(0, 0, 500, 40));
+    EXPECT_SAME(CSpriteImage::create(fixture("strip500x40.png"), 5, -1)->getTextureRect(), Rect(0, 0, 500, 40));
     EXPECT_EQ(CSpriteImage::create(fixture("missing.png")), nullptr);
 
     image->SetChairID(3);
@@ -83,8 +83,8 @@ TEST_F(ImageTest, TwoDigitClockCountsDownAndLeaves)
     ASSERT_EQ(digits.size(), 2u);
     EXPECT_EQ(digits[0]->getPosition(), Vec2(20, 20));
     EXPECT_EQ(digits[1]->getPosition(), Vec2(60, 20));
-    EXPECT_EQ(digits[0]->getTextureRect(), Rect(20, 0, 20, 30));
-    EXPECT_EQ(digits[1]->getTextureRect(), Rect(100, 0, 20, 30));
+    EXPECT_SAME(digits[0]->getTextureRect(), Rect(20, 0, 20, 30));
+    EXPECT_SAME(digits[1]->getTextureRect(), Rect(100, 0, 20, 30));
 
     image->SetTimeStart();
     frames(1, 0);
@@ -153,7 +153,7 @@ TEST_F(ImageTest, ScoreDigitsAndMark)
         EXPECT_EQ(digits[j]->getPosition(), Vec2(xs[j], 7)) << j;
         EXPECT_EQ(Glyph(digits[j], 10), glyphs[j]) << j;
     }
-    EXPECT_EQ(score->getContentSize(), Size(36, 14));
+    EXPECT_SAME(score->getContentSize(), Size(36, 14));
 
     score->SetMarkStart(10);
     score->SetScore(7, 0);
@@ -180,7 +180,7 @@ TEST_F(ImageTest, StripsThatDoNotFit)
     CSpriteImage* none = CSpriteImage::createScore(fixture("score110x14.png"), 42, 0, 0, CSpriteImage::NO_MARK, 0);
     ASSERT_NE(none, nullptr);
     EXPECT_TRUE(none->getChildren().empty());
-    EXPECT_EQ(none->getContentSize(), Size(0, 14));
+    EXPECT_SAME(none->getContentSize(), Size(0, 14));
 
     // Digits whose glyphs would lie beyond the strip are not cut.
     CSpriteImage* shifted = CSpriteImage::createScore(fixture("score110x14.png"), 19, 11, 2, CSpriteImage::NO_MARK, 0);

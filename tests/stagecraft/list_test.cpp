@@ -97,13 +97,13 @@ TEST_F(ListTest, RowsFromTheTopWithSeparators)
     EXPECT_EQ(view->getDelegate(), static_cast<cocos2d::extension::ScrollViewDelegate*>(view));
 
     view->InitCellCount(3, 40, true);
-    EXPECT_EQ(view->getContentSize(), Size(200, 300));
+    EXPECT_SAME(view->getContentSize(), Size(200, 300));
     const float rows[] = {80, 40, 0};
     for (int i = 0; i < 3; ++i) {
         CCCellLayer* cell = view->GetCellLayer(i);
         ASSERT_NE(cell, nullptr);
         EXPECT_EQ(cell->getPosition(), Vec2(0, rows[i]));
-        EXPECT_EQ(cell->getContentSize(), Size(200, 40));
+        EXPECT_SAME(cell->getContentSize(), Size(200, 40));
         EXPECT_EQ(cell->GetMainType(), i);
         EXPECT_EQ(cell->getParent(), view->getContainer());
     }
@@ -138,7 +138,7 @@ TEST_F(ListTest, AddedRowsJoinAtTheBottomAndTheContentGrows)
     view->InitCellCount(8, 40, false);
     view->AddCellLayer();
     EXPECT_EQ(view->GetCellCount(), 9);
-    EXPECT_EQ(view->getContentSize(), Size(200, 360));
+    EXPECT_SAME(view->getContentSize(), Size(200, 360));
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(view->GetCellLayer(i)->getPosition(), Vec2(0, 320 - 40 * i)) << i;
     EXPECT_EQ(CellsIn(view->getContainer()), 9);
@@ -274,7 +274,7 @@ TEST_F(ListTest, ButtonsInsideADraggedListNeverFire)
     Ends ends;
     auto* button = CSpriteButton::create("LayerCommon/bt_alert0.png", 5, CSpriteButton::BUTTON_STRIP);
     ASSERT_NE(button, nullptr);
-    ASSERT_EQ(button->getContentSize(), Size(120, 40)); // one frame of the strip
+    ASSERT_TRUE(button->getContentSize().equals(Size(120, 40))); // one frame of the strip
     button->SetSwallowTouches(false); // the list hears the touch too
     button->SetSelectorEnded(&ends, CC_CALLFUNCN_SELECTOR(Ends::Ended));
     button->setPosition(100, 20);

@@ -152,7 +152,7 @@ TEST_F(AlertTest, DesktopLayoutSwapAndNoButtonsForTheSwitch)
 {
     CSpriteAlert* alert = CSpriteAlert::createPC("Connection lost.", CSpriteAlert::ALERT_SURE_CANCEL);
     const Size panel = alert->GetPanel()->getContentSize();
-    EXPECT_EQ(panel, Size(500, 300));
+    EXPECT_SAME(panel, Size(500, 300));
     EXPECT_EQ(alert->GetTitleLabel(), nullptr);
     CSpriteLabel* message = alert->GetMessage();
     EXPECT_EQ(message->getAnchorPoint(), Vec2(0, 1));
@@ -163,7 +163,7 @@ TEST_F(AlertTest, DesktopLayoutSwapAndNoButtonsForTheSwitch)
     EXPECT_EQ(sure->getPosition(), Vec2(125, 20));
     EXPECT_EQ(cancel->getPosition(), Vec2(375, 20));
     // One 120 x 40 frame of the five-frame strip.
-    EXPECT_EQ(sure->getTextureRect(), Rect(0, 0, 120, 40));
+    EXPECT_SAME(sure->getTextureRect(), Rect(0, 0, 120, 40));
     EXPECT_EQ(cancel->GetParamInt(), 1);
 
     alert->SetAlertButtonCutoverPos();
@@ -218,7 +218,7 @@ TEST_F(LockTest, LayoutOfColourMessageAndAnimation)
     auto* colour = dynamic_cast<LayerColor*>(lock->getChildByTag(1));
     ASSERT_NE(colour, nullptr);
     EXPECT_EQ(colour->getOpacity(), 80);
-    EXPECT_EQ(colour->getContentSize(), Size(960, 640));
+    EXPECT_SAME(colour->getContentSize(), Size(960, 640));
     CSpriteLabel* label = lock->GetLockLabel();
     EXPECT_EQ(lock->getChildByTag(2), label);
     EXPECT_FLOAT_EQ(label->getSystemFontSize(), 32);
@@ -226,7 +226,7 @@ TEST_F(LockTest, LayoutOfColourMessageAndAnimation)
     EXPECT_FLOAT_EQ(label->getPositionY(), 365);
     EXPECT_EQ(lock->getChildByTag(3), lock->GetLockSprite());
     EXPECT_EQ(lock->GetLockSprite()->getPosition(), Vec2(480, 270));
-    EXPECT_EQ(lock->GetLockSprite()->getContentSize(), Size(64, 64));
+    EXPECT_SAME(lock->GetLockSprite()->getContentSize(), Size(64, 64));
 }
 
 TEST_F(LockTest, AnimationLoopsSevenFramesEveryOnePointFourSeconds)

@@ -129,13 +129,13 @@ TEST_F(TouchLayerTest, RemoveTagFollowsTheChildWithThatTag)
     other->setPosition(600, 400);
     popup->addChild(other, 0, 7);
     popup->SetRemoveTag(7);
-    EXPECT_EQ(popup->GetRemoveRect(), Rect(600, 400, 100, 100));
+    EXPECT_SAME(popup->GetRemoveRect(), Rect(600, 400, 100, 100));
     EXPECT_EQ(popup->GetRemoveNode(), other);
     tap(Vec2(650, 450));
     EXPECT_EQ(popup->getParent(), scene);
     // Once the child is gone, the layer goes on with no node and its last rect.
     other->removeFromParent();
-    EXPECT_EQ(popup->GetRemoveRect(), Rect(600, 400, 100, 100));
+    EXPECT_SAME(popup->GetRemoveRect(), Rect(600, 400, 100, 100));
     EXPECT_EQ(popup->GetRemoveNode(), nullptr);
 }
 
@@ -174,6 +174,6 @@ TEST_F(TouchLayerTest, ColourLayerCoversTheSceneBehindTheContent)
     EXPECT_EQ(back->getLocalZOrder(), -1);
     EXPECT_EQ(back->getOpacity(), 127);
     EXPECT_EQ(back->getColor(), Color3B::BLACK);
-    EXPECT_EQ(back->getContentSize(), Size(960, 640));
+    EXPECT_SAME(back->getContentSize(), Size(960, 640));
     EXPECT_EQ(back->getPosition(), Vec2::ZERO);
 }

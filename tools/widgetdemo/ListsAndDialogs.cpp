@@ -201,7 +201,7 @@ void Alert(Scene* scene, Game* game, Pointer& pointer)
 
 void EditBox(Scene* scene)
 {
-    std::printf("-- edit box (typed through the input method)\n");
+    std::printf("-- edit box (typed through the window's characters and keys)\n");
     CSpriteEditBox* box = CSpriteEditBox::create();
     box->setContentSize(Size(300, 50));
     box->setPosition(330, 300);
@@ -212,16 +212,18 @@ void EditBox(Scene* scene)
               + std::to_string(box->GetCursorOffset()) + ")");
     };
     g_say("empty box shows \"" + box->GetDisplayLabel()->getString() + "\" greyed");
-    Pointer(Director::getInstance()->getOpenGLView()).Click(Vec2(340, 325));
+    GLView* view = Director::getInstance()->getOpenGLView();
+    Pointer(view).Click(Vec2(340, 325));
     g_say(std::string("clicked: input method ") + (box->IsIMEOpen() ? "open" : "closed"));
-    IMEDispatcher* ime = IMEDispatcher::sharedDispatcher();
-    for (const char* text : {"L", "i", "\xe6\x9d\x8e"}) // the last is one character of 3 bytes
-        ime->dispatchInsertText(text, std::char_traits<char>::length(text));
+    // The window's characters and keys; the last character is one of 3 bytes in UTF-8.
+    for (unsigned int character : {U'L', U'i', U'\u674e'})
+        view->handleChar(character);
     show("typed L, i, \xe6\x9d\x8e");
-    ime->dispatchDeleteBackward();
+    view->handleKey(EventKeyboard::KeyCode::KEY_BACKSPACE, true);
+    view->handleKey(EventKeyboard::KeyCode::KEY_BACKSPACE, false);
     show("backspace");
     box->setMaxLength(4);
-    ime->dispatchInsertText("\xe6\x9d\x8e", 3);
+    view->handleChar(U'\u674e');
     show("limit 4 bytes, typed \xe6\x9d\x8e again: refused");
     box->removeFromParent();
 }
