@@ -29,7 +29,9 @@ wine_env_start() {
     export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
     mkdir -p "$build/winebin"
     printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$build/winebin/wine"
-    chmod +x "$build/winebin/wine"
+    # Debian's winepath script starts the 32-bit loader: the program itself.
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 winepath "$@"\n' >"$build/winebin/winepath"
+    chmod +x "$build/winebin/wine" "$build/winebin/winepath"
     case ":$PATH:" in *":$build/winebin:"*) ;; *) export PATH="$build/winebin:$PATH" ;; esac
   fi
 

@@ -140,9 +140,12 @@ bool CUIComboBox::VerdictOverButton(CPoint point) {
 }
 
 void CUIComboBox::OnLButtonDown(UINT, CPoint point) {
+  // Read before the focus moves: an editable box rolls its list up when its
+  // edit field loses the focus, and the click would then open it again.
+  const BOOL dropped = GetDroppedState();
   SetFocus();
   if (!VerdictOverButton(point)) return;
-  ShowDropDown(!GetDroppedState());
+  ShowDropDown(!dropped);
   RedrawButton();
 }
 

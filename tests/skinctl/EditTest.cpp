@@ -75,9 +75,11 @@ TEST_F(EditTest, TheFrameLinesFollowTheClientEdge) {
   EXPECT_EQ(frame.At(80, 0), GetSysColor(COLOR_WINDOW));
   EXPECT_EQ(frame.At(80, 1), kGrey);
 
-  // A plain border and no client edge: both lines in the background colour.
+  // A non-client edge other than the client edge: both lines in the
+  // background colour. (A plain WS_BORDER would not do: the edit control
+  // takes that style off its window and draws the line in its client area.)
   CUIEdit plain;
-  Attach(plain, WS_BORDER, 0);
+  Attach(plain, 0, WS_EX_STATICEDGE);
   plain.SetWindowPos(nullptr, 20, 100, 160, 40, SWP_NOZORDER);
   frame = Capture(plain.m_hWnd, true);
   EXPECT_EQ(frame.At(0, 0), kWhite);
