@@ -6,7 +6,7 @@
 # sees at that moment.
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/../.." && pwd)}
-build="${DEMO_BUILD_DIR:-$root/build/win32}"
+build="${DEMO_BUILD_DIR:-${DEMO_WIN_BUILD:-$root/build/win32}}"
 bindir="$build/bin"
 exe="$bindir/widgetdemo.exe"
 [ -f "$exe" ] || cmake --build "$build" --target widgetdemo >/dev/null || exit 1
