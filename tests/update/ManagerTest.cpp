@@ -111,7 +111,9 @@ TEST_F(ManagerTest, BrokenFileIsResumedWithARangeForTheRest) {
   Serve(first);
   peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 200 OK", "", 200000) + big.substr(0, 102400)),
                       P::Pause(100), P::Close()});
-  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 206 Partial Content", "", 200000 - 102400) +
+  peer.AddConnection({P::ReadRequest(), P::Send(HttpHeader("HTTP/1.1 206 Partial Content",
+                                                            "Content-Range: bytes 102400-199999/200000\r\n",
+                                                            200000 - 102400) +
                                                  big.substr(102400))});
   Run();
   EXPECT_EQ(1, frame.games);
@@ -157,11 +159,13 @@ TEST_F(ManagerTest, RetryThatGotFurtherResetsTheCount) {
   for (int part = 0; part < 3; ++part) {
     const size_t from = part * 10000;
     const std::string status = part == 0 ? "HTTP/1.1 200 OK" : "HTTP/1.1 206 Partial Content";
+    const std::string range =
+        part == 0 ? "" : "Content-Range: bytes " + std::to_string(from) + "-29999/30000\r\n";
     std::vector<ScriptedPeer::Step> steps = {P::ReadRequest()};
     if (part > 0) {
       peer.AddConnection({P::ReadRequest(), P::Close()});  // a try that brings nothing
     }
-    steps.push_back(P::Send(HttpHeader(status, "", static_cast<long>(body.size() - from)) +
+    steps.push_back(P::Send(HttpHeader(status, range, static_cast<long>(body.size() - from)) +
                             body.substr(from, part < 2 ? 10000 : std::string::npos)));
     if (part < 2) {
       steps.push_back(P::Pause(100));

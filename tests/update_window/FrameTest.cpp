@@ -399,9 +399,13 @@ protected:
   void SetUp() override {
     m_Peers = CPeers::Read();
     ASSERT_NE(0, m_Peers.nPort) << "nginx of the peers fixture is not running";
+    // The updater starts the socket library before its frame downloads.
+    WSADATA wsa;
+    ASSERT_EQ(0, WSAStartup(0x0101, &wsa));
   }
   void TearDown() override {
     FrameWindow::TearDown();
+    WSACleanup();
     RemoveTree(TestProgramFolder() + L"\\DownLoad");
     DeleteFileW((TestProgramFolder() + L"\\" + m_strName).c_str());
     DeleteFileW((m_Peers.strRoot + L"\\files\\" + m_strName).c_str());
