@@ -15,7 +15,7 @@
 #      second, and against md5sum over the same files
 # Usage: bash scripts/bench.sh [whole|engine]   (both by default; BENCH_ROUNDS=n
 # rounds of the whole-program cases, 3 by default; BENCH_BUILD_DIR=dir picks
-# another win32 build)
+# another build)
 set -uo pipefail
 part=${1:-all}
 case $part in all|whole|engine) ;; *) echo "usage: bench.sh [whole|engine]" >&2; exit 2 ;; esac
@@ -23,18 +23,20 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash scripts/setup.sh || exit 1
-build=${BENCH_BUILD_DIR:-$root/build/win32}
+. scripts/lib/wine-env.sh
+# The Windows build this machine can run (win64 where 32-bit code cannot).
+preset=$(windows_run_build)
+build=${BENCH_BUILD_DIR:-$root/build/$preset}
 if [ ! -f "$build/build.ninja" ]; then
-  if [ "$build" = "$root/build/win32" ]; then
-    cmake --preset win32 >/dev/null || exit 1
+  if [ "$build" = "$root/build/$preset" ]; then
+    cmake --preset "$preset" >/dev/null || exit 1
   else
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$([ "$preset" = win64 ] && echo x86_64 || echo i686).cmake" \
       -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
   fi
 fi
 cmake --build "$build" --target update_bench Update update_window_game update_floor || { echo "bench: build failed" >&2; exit 1; }
 
-. scripts/lib/wine-env.sh
 work="$build/bench-update"
 peers="$work/peers"
 bindir="$build/bin/bench/update_bench"
