@@ -52,8 +52,25 @@ BOOL CALLBACK CUIResourceManager::EnumWindowsProc(HWND hWnd, LPARAM lParam) {
   for (HWND child = ::GetWindow(hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
     children.push_back(child);
   for (HWND child : children) EnumWindowsProc(child, lParam);
-  ::RedrawWindow(hWnd, nullptr, nullptr,
+  // The window itself after its children, over all of it but where its
+  // visible children lie: a window without WS_CLIPCHILDREN would otherwise
+  // paint over the children just painted (a dialog's controls vanished).
+  RECT whole;
+  ::GetWindowRect(hWnd, &whole);
+  ::MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&whole), 2);
+  HRGN region = ::CreateRectRgnIndirect(&whole);
+  for (HWND child : children) {
+    if (!::IsWindow(child) || !::IsWindowVisible(child)) continue;
+    RECT r;
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, hWnd, reinterpret_cast<POINT*>(&r), 2);
+    HRGN part = ::CreateRectRgnIndirect(&r);
+    if (region && part) ::CombineRgn(region, region, part, RGN_DIFF);
+    if (part) ::DeleteObject(part);
+  }
+  ::RedrawWindow(hWnd, nullptr, region,
                  RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
+  if (region) ::DeleteObject(region);
   return TRUE;
 }
 

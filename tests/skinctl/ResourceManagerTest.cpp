@@ -16,6 +16,9 @@
 namespace {
 
 std::vector<std::wstring> g_painted;
+// Where "top" may draw when it paints: over its child "a" (at 0,0 80x60) and
+// over its own free area below it.
+int g_topDrawsOverChild = -1, g_topDrawsOwnArea = -1;
 
 LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_PAINT) {
@@ -24,6 +27,10 @@ LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     g_painted.push_back(name);
     PAINTSTRUCT ps;
     BeginPaint(hwnd, &ps);
+    if (std::wstring(name) == L"top") {
+      g_topDrawsOverChild = PtVisible(ps.hdc, 40, 30);
+      g_topDrawsOwnArea = PtVisible(ps.hdc, 10, 100);
+    }
     EndPaint(hwnd, &ps);
     return 0;
   }
@@ -233,6 +240,10 @@ TEST_F(RepaintTest, RepaintsEveryWindowOfTheThreadChildrenFirstBeforeReturning) 
   EXPECT_LT(IndexOf(L"a1"), IndexOf(L"a"));
   EXPECT_LT(IndexOf(L"a"), IndexOf(L"top"));
   EXPECT_LT(IndexOf(L"b"), IndexOf(L"top"));
+  // Painted after its children and without WS_CLIPCHILDREN, the parent still
+  // leaves them alone.
+  EXPECT_EQ(g_topDrawsOverChild, 0);
+  EXPECT_EQ(g_topDrawsOwnArea, 1);
 }
 
 TEST_F(RepaintTest, WindowsOfOtherThreadsAreLeftAlone) {
