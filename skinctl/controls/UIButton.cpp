@@ -105,7 +105,7 @@ LRESULT CUIButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
       return OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
     case WM_MOUSEMOVE:
-      OnMouseMove(static_cast<UINT>(wParam), CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+      OnMouseMove(static_cast<UINT>(wParam), CPoint(lParam));
       return 0;
     case WM_NCDESTROY:
       OnNcDestroy();

@@ -62,7 +62,7 @@ void CUIComboBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
 // ------------------------------------------------------------------ set-up
 
 LRESULT CUIComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  const CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+  const CPoint point(lParam);
   switch (message) {
     case WM_SIZE:
       Default();

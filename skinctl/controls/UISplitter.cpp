@@ -78,7 +78,7 @@ BOOL CUISplitter::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CUISplitter::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  const CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+  const CPoint point(lParam);
   switch (message) {
     case WM_PAINT:
       OnPaint();

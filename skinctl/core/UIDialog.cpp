@@ -83,13 +83,13 @@ LRESULT CUIDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       OnWindowPosChanged(reinterpret_cast<WINDOWPOS*>(lParam));
       return 0;
     case WM_LBUTTONDOWN:
-      OnLButtonDown(static_cast<UINT>(wParam), CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+      OnLButtonDown(static_cast<UINT>(wParam), CPoint(lParam));
       return 0;
     case WM_LBUTTONUP:
-      OnLButtonUp(static_cast<UINT>(wParam), CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+      OnLButtonUp(static_cast<UINT>(wParam), CPoint(lParam));
       return 0;
     case WM_MOUSEMOVE:
-      OnMouseMove(static_cast<UINT>(wParam), CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+      OnMouseMove(static_cast<UINT>(wParam), CPoint(lParam));
       return 0;
     case WM_MOUSELEAVE:
       OnMouseLeave();
