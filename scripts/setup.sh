@@ -18,6 +18,8 @@ PACKAGES=(
   # engine: PNG, fonts, plists
   libpng-dev zlib1g-dev libfreetype-dev libtinyxml2-dev libstb-dev
   fonts-wqy-zenhei fonts-dejavu-core
+  # the Windows prefix's stand-in for the Chinese UI faces (SimSun, YaHei)
+  fonts-wqy-microhei
   # the zh_CN.UTF-8 locale the Windows tests run in
   locales
   # peers used by the tests and the demo

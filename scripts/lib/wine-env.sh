@@ -63,15 +63,17 @@ wine_env_start() {
     wineserver -p >>"$build/wineserver.log" 2>&1 </dev/null
   fi
   # Prefix settings, once per version of them: the target systems' CJK UI
-  # fonts map to the CJK font the set-up installs; text is smoothed (grey
-  # scale) as on a Windows machine with font smoothing on - drawn without it,
-  # thin strokes of 12-pixel CJK characters drop out; windows are not handed
-  # to a window manager (there is none on the virtual display, and waiting
-  # for one costs ~2 s each time a top-level window is hidden or destroyed).
-  local marker="$WINEPREFIX/.project-settings-2"
+  # fonts (SimSun, NSimSun, Microsoft YaHei) map to WenQuanYi Micro Hei, drawn
+  # smoothed (grey scale) as on a Windows machine with font smoothing on. (Zen
+  # Hei asks for unsmoothed text up to 16 pixels and then loses thin strokes:
+  # "正在下载" read as "止左卜载"; Micro Hei is smoothed at every size.)
+  # Windows are not handed to a window manager (there is none on the virtual
+  # display, and waiting for one costs ~2 s each time a top-level window is
+  # hidden or destroyed).
+  local marker="$WINEPREFIX/.project-settings-3"
   if [ ! -f "$marker" ]; then
     local reg="$build/prefix-settings.reg"
-    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"\xe5\xae\x8b\xe4\xbd\x93"="WenQuanYi Zen Hei"\r\n"SimSun"="WenQuanYi Zen Hei"\r\n"\xe6\x96\xb0\xe5\xae\x8b\xe4\xbd\x93"="WenQuanYi Zen Hei"\r\n"NSimSun"="WenQuanYi Zen Hei"\r\n"\xe5\xbe\xae\xe8\xbd\xaf\xe9\x9b\x85\xe9\xbb\x91"="WenQuanYi Zen Hei"\r\n"Microsoft YaHei"="WenQuanYi Zen Hei"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"FontSmoothing"="2"\r\n"FontSmoothingType"=dword:00000001\r\n"FontSmoothingGamma"=dword:00000578\r\n"FontSmoothingOrientation"=dword:00000001\r\n' \
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n"\xe5\xae\x8b\xe4\xbd\x93"="WenQuanYi Micro Hei"\r\n"SimSun"="WenQuanYi Micro Hei"\r\n"\xe6\x96\xb0\xe5\xae\x8b\xe4\xbd\x93"="WenQuanYi Micro Hei"\r\n"NSimSun"="WenQuanYi Micro Hei"\r\n"\xe5\xbe\xae\xe8\xbd\xaf\xe9\x9b\x85\xe9\xbb\x91"="WenQuanYi Micro Hei"\r\n"Microsoft YaHei"="WenQuanYi Micro Hei"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"FontSmoothing"="2"\r\n"FontSmoothingType"=dword:00000001\r\n"FontSmoothingGamma"=dword:00000578\r\n"FontSmoothingOrientation"=dword:00000001\r\n' \
       | iconv -f UTF-8 -t UTF-16 >"$reg"
     wine regedit /S "$(wine winepath -w "$reg" 2>/dev/null | tr -d '\r')" </dev/null >/dev/null 2>&1 && touch "$marker"
   fi
