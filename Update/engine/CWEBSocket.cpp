@@ -468,12 +468,23 @@ int CWEBSocket::ReceiveHeader() {
 
 int CWEBSocket::ReceiveBody() {
   BYTE chunk[kBodyChunk];
-  const int n = recv(m_hSocket, reinterpret_cast<char*>(chunk), sizeof(chunk), 0);
-  if (n == SOCKET_ERROR) {
-    if (WSAGetLastError() == WSAEWOULDBLOCK) return 0;
-    throw SocketFailure{kReadFailure};
+  const uint16_t serial = m_nSerial;
+  const DWORD start = GetTickCount();
+  int total = 0;
+  for (int read = 0; read < kReadsPerNotice; ++read) {
+    const int n = recv(m_hSocket, reinterpret_cast<char*>(chunk), sizeof(chunk), 0);
+    if (n == SOCKET_ERROR) {
+      if (WSAGetLastError() == WSAEWOULDBLOCK) return total;
+      throw SocketFailure{kReadFailure};
+    }
+    if (n > 0) m_dwLastActivity = GetTickCount();
+    total += n;
+    if (m_pSink) m_pSink->OnSocketData(chunk, static_cast<uint16_t>(n));
+    // A short read emptied what was queued; the sink may also have closed
+    // or reused this socket for the next request.
+    if (n < static_cast<int>(sizeof(chunk)) || m_nSerial != serial || m_hSocket == INVALID_SOCKET ||
+        !m_bHeaderComplete || GetTickCount() - start >= kNoticeBudget)
+      break;
   }
-  if (n > 0) m_dwLastActivity = GetTickCount();
-  if (m_pSink) m_pSink->OnSocketData(chunk, static_cast<uint16_t>(n));
-  return n;
+  return total;
 }

@@ -33,6 +33,12 @@ public:
   // while writing it out stays far below a frame's time. It fits the sink's
   // 16-bit lengths.
   static const int kBodyChunk = 60 * 1024;
+  // One notice reads on while full reads come back, at most this many
+  // times and this long, each read handed on at once: with data queued the
+  // loop costs one notice per batch instead of one per read, and the window
+  // still gets its turn well within a frame.
+  static const int kReadsPerNotice = 16;
+  static const DWORD kNoticeBudget = 8;  // ms
   static const UINT kIdleTimeout = 20000;  // ms without a byte before a connection is given up
   static const UINT_PTR kWatchTimer = 1;
 

@@ -38,16 +38,25 @@ std::string Narrow(const std::wstring& text) {
   return out;
 }
 
+// The CryptoAPI provider, acquired once for the process as a client that
+// hashes many files would (acquiring it costs far more than hashing a small
+// file).
+HCRYPTPROV Provider() {
+  static HCRYPTPROV provider = [] {
+    HCRYPTPROV p = 0;
+    return CryptAcquireContextW(&p, nullptr, nullptr, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT) ? p : 0;
+  }();
+  return provider;
+}
+
 // An MD5 digest in progress (CryptoAPI).
 class CDigest {
 public:
   CDigest() {
-    if (CryptAcquireContextW(&m_hProvider, nullptr, nullptr, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT))
-      CryptCreateHash(m_hProvider, CALG_MD5, 0, 0, &m_hHash);
+    if (Provider()) CryptCreateHash(Provider(), CALG_MD5, 0, 0, &m_hHash);
   }
   ~CDigest() {
     if (m_hHash) CryptDestroyHash(m_hHash);
-    if (m_hProvider) CryptReleaseContext(m_hProvider, 0);
   }
   CDigest(const CDigest&) = delete;
   CDigest& operator=(const CDigest&) = delete;
@@ -63,7 +72,6 @@ public:
   }
 
 private:
-  HCRYPTPROV m_hProvider = 0;
   HCRYPTHASH m_hHash = 0;
 };
 
