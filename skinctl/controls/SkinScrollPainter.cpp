@@ -22,27 +22,6 @@ class WindowDC {
   HDC m_dc;
 };
 
-// The skin sheet selected into a memory DC for the length of a scope.
-class SheetDC {
- public:
-  SheetDC(HDC compatible, HBITMAP sheet) : m_dc(::CreateCompatibleDC(compatible)) {
-    if (m_dc != nullptr) m_old = ::SelectObject(m_dc, sheet);
-  }
-  ~SheetDC() {
-    if (m_dc == nullptr) return;
-    if (m_old != nullptr) ::SelectObject(m_dc, m_old);
-    ::DeleteDC(m_dc);
-  }
-  SheetDC(const SheetDC&) = delete;
-  SheetDC& operator=(const SheetDC&) = delete;
-  operator HDC() const { return m_dc; }
-  explicit operator bool() const { return m_dc != nullptr && m_old != nullptr; }
-
- private:
-  HDC m_dc;
-  HGDIOBJ m_old = nullptr;
-};
-
 // Sheet columns.
 constexpr int kFirstArrowColumn = 0;
 constexpr int kSecondArrowColumn = 4;
@@ -72,23 +51,27 @@ State CSkinScrollPainter::StateOf(const SkinSBInfo& info, UINT part) {
 }
 
 void CSkinScrollPainter::PaintAll(const SkinSBInfo& info) {
-  if (info.hSheet == nullptr) return;
-  WindowDC dc(info.hwnd);
-  SheetDC sheet(dc, info.hSheet);
-  if (dc == nullptr || !sheet) return;
-  const POINT origin = WindowOrigin(info.hwnd);
-  if (info.Shown(SB_VERT)) DrawBar(info, SB_VERT, dc, origin, sheet);
-  if (info.Shown(SB_HORZ)) DrawBar(info, SB_HORZ, dc, origin, sheet);
-  const RECT box = CSkinScrollGeometry::SizeBox(info);
-  if (!::IsRectEmpty(&box)) DrawCell(dc, box, origin, sheet, info.bLeftBar ? 1 : 0, kSizeBoxRow);
+  Draw(info, info.Shown(SB_VERT), info.Shown(SB_HORZ), true);
 }
 
 void CSkinScrollPainter::RedrawBar(const SkinSBInfo& info, int bar) {
-  if (info.hSheet == nullptr || !info.Shown(bar) || !::IsWindowVisible(info.hwnd)) return;
+  if (!info.Shown(bar) || !::IsWindowVisible(info.hwnd)) return;
+  Draw(info, bar == SB_VERT, bar == SB_HORZ, false);
+}
+
+void CSkinScrollPainter::Draw(const SkinSBInfo& info, bool vertical, bool horizontal, bool sizeBox) {
+  if (info.hSheet == nullptr) return;
   WindowDC dc(info.hwnd);
-  SheetDC sheet(dc, info.hSheet);
-  if (dc == nullptr || !sheet) return;
-  DrawBar(info, bar, dc, WindowOrigin(info.hwnd), sheet);
+  CDC sheet;
+  if (dc == nullptr || !sheet.CreateCompatibleDC(nullptr)) return;
+  HGDIOBJ old = sheet.SelectObject(info.hSheet);
+  if (old == nullptr) return;  // the sheet is selected elsewhere just now
+  const POINT origin = WindowOrigin(info.hwnd);
+  if (vertical) DrawBar(info, SB_VERT, dc, origin, sheet);
+  if (horizontal) DrawBar(info, SB_HORZ, dc, origin, sheet);
+  const RECT box = CSkinScrollGeometry::SizeBox(info);
+  if (sizeBox && !::IsRectEmpty(&box)) DrawCell(dc, box, origin, sheet, info.bLeftBar ? 1 : 0, kSizeBoxRow);
+  sheet.SelectObject(old);
 }
 
 void CSkinScrollPainter::DrawBar(const SkinSBInfo& info, int bar, HDC dc, POINT origin, HDC sheet) {

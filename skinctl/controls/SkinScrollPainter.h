@@ -18,6 +18,9 @@ class CSkinScrollPainter {
   static skinsb::State StateOf(const SkinSBInfo& info, UINT part);
 
  private:
+  // The chosen bars (and the size box, when both bars are shown) on the
+  // window DC.
+  static void Draw(const SkinSBInfo& info, bool vertical, bool horizontal, bool sizeBox);
   static void DrawBar(const SkinSBInfo& info, int bar, HDC dc, POINT origin, HDC sheet);
   static void DrawThumb(const SkinSBLayout& layout, skinsb::State state, HDC dc, POINT origin, HDC sheet);
   // Stretches the channel cell over a rectangle (screen coordinates).
