@@ -273,6 +273,15 @@ TEST_F(ScrollBarTest, HeldArrowRepeatsUntilReleased) {
   const size_t released = target.requests.size();
   Pump(300);
   EXPECT_EQ(target.requests.size(), released);
+
+  // A press whose capture is taken away ends there.
+  Press(OnVertical(5));
+  SetCapture(host.m_hWnd);
+  EXPECT_EQ(target.requests.back().code, static_cast<UINT>(SB_ENDSCROLL));
+  const size_t lost = target.requests.size();
+  Pump(600);
+  EXPECT_EQ(target.requests.size(), lost);
+  ReleaseCapture();
 }
 
 TEST_F(ScrollBarTest, DraggedThumbTracksThenSetsThePosition) {
@@ -319,8 +328,9 @@ TEST_F(ScrollBarTest, SetScrollInfoKeepsTheStateInRangeAndShowsWhatScrolls) {
   si = Info(0, 0, 10, 0, SIF_PAGE);
   SetScrollInfo(target.hwnd, SB_VERT, &si, TRUE);
   EXPECT_EQ(Read(target.hwnd, SB_VERT).nPage, 100u);
-  si = Info(0, 99, 10, 0, SIF_RANGE | SIF_PAGE);
-  SetScrollInfo(target.hwnd, SB_VERT, &si, TRUE);
+  // A call that shows the bar answers the position it set.
+  si = Info(0, 99, 10, 30, SIF_RANGE | SIF_PAGE | SIF_POS);
+  EXPECT_EQ(SetScrollInfo(target.hwnd, SB_VERT, &si, TRUE), 30);
   EXPECT_TRUE(GetWindowLongW(target.hwnd, GWL_STYLE) & WS_VSCROLL);
   // The position within what the page leaves; the result is the new one.
   si = Info(0, 0, 0, 500, SIF_POS);
