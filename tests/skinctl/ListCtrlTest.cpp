@@ -113,6 +113,19 @@ TEST_F(ListCtrlTest, SetUpTakesTheSkinsColoursStylesAndHeader) {
   EXPECT_EQ(attr.m_HeaderBody.GetHeight(), 20);
 }
 
+TEST_F(ListCtrlTest, ASubclassedListGetsTheSameSetUp) {
+  HWND existing = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, 10, 10,
+                                  300, 200, host.m_hWnd, reinterpret_cast<HMENU>(401), nullptr, nullptr);
+  ASSERT_NE(existing, nullptr);
+  ASSERT_TRUE(list.SubclassWindow(existing));
+  EXPECT_EQ(list.GetBkColor(), RGB(229, 249, 255));
+  EXPECT_EQ(CWnd::FromHandlePermanent(Header()), &list.GetSkinHeader());
+  list.InsertColumn(0, L"Player", LVCFMT_LEFT, 120);
+  Player ann{L"Ann", L"Table 3"};
+  list.InsertDataItem(&ann);
+  EXPECT_EQ(list.GetItemText(0, 0), L"Ann");
+}
+
 TEST_F(ListCtrlTest, RowsFollowTheirDataPointers) {
   Make();
   Player ann{L"Ann", L"Table 3"}, bob{L"Bob", L"Table 1"}, cid{L"Cid", L"Table 2"};

@@ -415,6 +415,17 @@ TEST_F(MenuTest, ColoursComeFromTheSchemeOrFromTheSkinsOwn) {
   resources.SetUIResource(_UIRenderInfo());
 }
 
+// A host that applies a scheme before (or without) making a render manager.
+TEST(MenuColoursTest, ASchemeAppliedWithoutARenderManagerGivesTheSkinsOwnColours) {
+  ASSERT_EQ(CUIRenderManager::GetInstance(), nullptr);
+  CUIResourceManager resources;
+  resources.SetUIResource(_UIRenderInfo());
+  const CUIMenuAttr& attr = CUIMenuKernel::m_UIAttribute;
+  EXPECT_EQ(attr.m_crText, static_cast<COLORREF>(CUIRenderManager::HSBToRGB(203, 0.99, 0.29)));
+  EXPECT_EQ(attr.m_crItemBack, RGB(255, 255, 255));
+  EXPECT_EQ(attr.m_crSelectedFrame, static_cast<COLORREF>(CUIRenderManager::HSBToRGB(203, 0.66, 0.87)));
+}
+
 TEST(KovArrayTest, GrowsBySteps) {
   CKovArray<void*> a;
   EXPECT_EQ(a.GetAt(0), nullptr);
