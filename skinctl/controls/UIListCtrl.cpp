@@ -88,6 +88,8 @@ int CUIListCtrl::OnCreate(LPCREATESTRUCT) {
 }
 
 void CUIListCtrl::SetUp() {
+  // A window skinned already (set up again) keeps its skin.
+  m_ScrollBar.InitScroolBar(this);
   SetBkColor(m_UIAttribute.m_crItemBack);
   SetTextBkColor(m_UIAttribute.m_crItemBack);
   SetTextColor(m_UIAttribute.m_crItemText);

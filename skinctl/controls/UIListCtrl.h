@@ -3,8 +3,9 @@
 // small data-binding layer: every row stands for a data pointer of the
 // caller's (the row's lParam), whose column texts a derived list produces in
 // ConstructString, so rows are inserted, updated and deleted by pointer.
-// A click on a column header sorts the rows, descending first, then
-// ascending, alternating (one direction flag for all columns).
+// Its scroll bars are drawn by the skin. A click on a column header sorts
+// the rows, descending first, then ascending, alternating (one direction
+// flag for all columns).
 //
 // The list never owns the data: the caller keeps each pointer alive while
 // its row exists and removes the row before freeing it.
@@ -15,6 +16,7 @@
 #include "SkinctlApi.h"
 #include "UIHeaderCtrl.h"
 #include "UIRenderManager.h"
+#include "UIScrollBar.h"
 
 class CDC;
 
@@ -84,6 +86,7 @@ class SKINCTL_API CUIListCtrl : public CListCtrl {
   void OnColumnClick(NMLISTVIEW* pNMListView);
 
   BYTE m_bSortAscending;
+  CUIScrollBar m_ScrollBar;
   CUIHeaderCtrl m_HeaderCtrl;
 
  private:

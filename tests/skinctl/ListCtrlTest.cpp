@@ -113,6 +113,30 @@ TEST_F(ListCtrlTest, SetUpTakesTheSkinsColoursStylesAndHeader) {
   EXPECT_EQ(attr.m_HeaderBody.GetHeight(), 20);
 }
 
+TEST_F(ListCtrlTest, ItsScrollBarsAreTheSkins) {
+  Make();
+  EXPECT_NE(GetPropW(list.m_hWnd, L"PROP_SkinSB"), nullptr);
+  std::vector<Player> players(60, Player{L"Ann", L"Table 1"});
+  for (Player& p : players) list.InsertDataItem(&p);
+  list.SetColumnWidth(2, 400);  // wider than the list: both bars
+  const WindowPixels whole = Capture(list.m_hWnd, true);
+  CRect client;
+  list.GetClientRect(&client);
+  ASSERT_EQ(client.Width(), whole.width - 16);
+  ASSERT_EQ(client.Height(), whole.height - 16);
+  // The up arrow and the left arrow, normal, from the sheet's first column.
+  CBitImage sheet;
+  ASSERT_TRUE(sheet.LoadFromResource(GetModuleHandleW(L"Skinctl.dll"), 2032u));
+  for (int y = 2; y < 14; y += 5)
+    for (int x = 2; x < 14; x += 5) {
+      EXPECT_TRUE(Near(whole.At(client.right + x, y), sheet.GetPixel(x, y), 4)) << x << "," << y;
+      EXPECT_TRUE(Near(whole.At(x, client.bottom + y), sheet.GetPixel(x, 16 + y), 4)) << x << "," << y;
+    }
+  // The list's own scrolling reaches the skinned state.
+  list.EnsureVisible(59, FALSE);
+  EXPECT_GT(GetScrollPos(list.m_hWnd, SB_VERT), 0);
+}
+
 TEST_F(ListCtrlTest, ASubclassedListGetsTheSameSetUp) {
   HWND existing = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDRAWFIXED, 10, 10,
                                   300, 200, host.m_hWnd, reinterpret_cast<HMENU>(401), nullptr, nullptr);
