@@ -1,7 +1,9 @@
 # The skinned control library: the gallery dialog under Wine on the virtual
-# display, in the default scheme and again after one scheme change. The
-# gallery is driven through a control folder: it writes "ready" once shown
-# and "switched" after the change; "switch" and "quit" are ours.
+# display, in the default scheme and again after one scheme change, then
+# with the list's pop-up menu open. The gallery is driven through a control
+# folder: it writes "ready" once shown, "menu-open" and "menu-closed" around
+# the menu, and "switched" after the change; "menu", "menu-close", "switch"
+# and "quit" are ours.
 root=$1
 . "$root/scripts/lib/screenshot.sh"
 exe="${DEMO_WIN_BUILD:-$root/build/win32}/bin/gallery.exe"
@@ -32,6 +34,16 @@ if await ready; then
   if await switched; then
     sleep 0.5
     screenshot skinctl-gallery-green
+    touch "$control/menu"
+    if await menu-open; then
+      sleep 0.5
+      screenshot skinctl-gallery-menu
+    else
+      echo "skinctl: the gallery did not show its menu" >&2
+      status=1
+    fi
+    touch "$control/menu-close"
+    await menu-closed || { echo "skinctl: the gallery's menu did not close" >&2; status=1; }
   else
     echo "skinctl: the gallery did not switch its scheme" >&2
     status=1

@@ -8,6 +8,8 @@
 #include "UIComboBox.h"
 #include "UIEdit.h"
 #include "UIHyperLink.h"
+#include "UIListCtrl.h"
+#include "UIMenuKernel.h"
 
 CUIResourceManager* CUIResourceManager::m_pUIResourceManager = nullptr;
 
@@ -38,7 +40,9 @@ void CUIResourceManager::SetUIResource(const _UIRenderInfo& info) {
   CUIEdit::m_UIAttribute.Initialization(render);
   CUIDialog::m_UIAttribute.Initialization(render);
   CUIComboBox::m_UIAttribute.Initialization(render);
+  CUIListCtrl::m_UIAttribute.Initialization(render);
   CUIHyperLink::m_UIAttribute.Initialization(render);
+  CUIMenuKernel::m_UIAttribute.Initialization(render);
 
   ::EnumThreadWindows(::GetCurrentThreadId(), EnumWindowsProc, reinterpret_cast<LPARAM>(render));
 }

@@ -1,31 +1,38 @@
 #include "GalleryDialog.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+
 #include "CDC.h"
 #include "UIResourceManager.h"
 
 namespace {
 
-const int kWidth = 560, kHeight = 520;
+const int kWidth = 1000, kHeight = 520;
 const int kLeft = 20;
+const int kColumn = 560;  // the width of each column of sections
+const CRect kListArea(kColumn, 66, kWidth - kLeft, 446);
 const UINT kButtonStrip = 2011;  // the library's own push-button strip
 
 HINSTANCE SkinctlModuleHandle() { return GetModuleHandleW(L"Skinctl.dll"); }
 
 struct Section {
-  int y;
+  int x, y;
   const wchar_t* title;
 };
-const Section kSections[] = {{46, L"Push buttons: normal, hovered, pressed, checked, disabled"},
-                             {96, L"Check buttons: unchecked, checked, checked and disabled"},
-                             {146, L"Edit controls: enabled, disabled, with colours of its own"},
-                             {198, L"Combo boxes: editable, list only, disabled, hovered"},
-                             {262, L"Tab control, splitter, hyperlinks; an owner-drawn list dropped down"}};
+const Section kSections[] = {{kLeft, 46, L"Push buttons: normal, hovered, pressed, checked, disabled"},
+                             {kLeft, 96, L"Check buttons: unchecked, checked, checked and disabled"},
+                             {kLeft, 146, L"Edit controls: enabled, disabled, with colours of its own"},
+                             {kLeft, 198, L"Combo boxes: editable, list only, disabled, hovered"},
+                             {kLeft, 262, L"Tab control, splitter, hyperlinks; an owner-drawn list dropped down"},
+                             {kColumn, 46, L"Report list: 300 players, sortable; right-click for the menu"}};
 
 }  // namespace
 
 CGalleryDialog::CGalleryDialog(const _UIRenderInfo& second, const std::wstring& control, UINT quitAfter)
     : CUIDialog(IDD, nullptr), m_Second(second), m_sControl(control), m_nQuitAfter(quitAfter), m_bReady(false),
-      m_bSwitched(false) {}
+      m_bSwitched(false), m_bMenuShown(false) {}
 
 BOOL CGalleryDialog::OnInitDialog() {
   CUIDialog::OnInitDialog();
@@ -90,6 +97,7 @@ void CGalleryDialog::AttachControls() {
   m_Visited.SetVisited(true);
   m_HoverLink.SubclassDlgItem(1053, this);
   m_HoverLink.Pin();
+  m_ListMenu.Create(this, kListArea, 1061);
 }
 
 void CGalleryDialog::Place(CWnd& control, int x, int y, int cx, int cy) {
@@ -143,6 +151,12 @@ LRESULT CGalleryDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     Poll();
     return 0;
   }
+  if (message == WM_CONTEXTMENU && m_ListMenu.IsList(reinterpret_cast<HWND>(wParam))) {
+    // From the keyboard (no point): over the list.
+    const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    m_ListMenu.ShowMenu(this, lParam == -1 ? nullptr : &at);
+    return 0;
+  }
   if (message == WM_TIMER && wParam == QUIT_TIMER) {
     KillTimer(QUIT_TIMER);
     EndDialog(IDOK);
@@ -169,6 +183,15 @@ void CGalleryDialog::Poll() {
     m_bReady = true;
     Touch(L"ready");
   }
+  // Polled from inside the menu's own loop too while the menu is open.
+  if (m_ListMenu.IsMenuShowing()) {
+    if (!Exists(L"menu-open") && CGalleryListMenu::MenuOnScreen()) Touch(L"menu-open");
+    if (Exists(L"menu-close") || Exists(L"quit")) CGalleryListMenu::CloseMenu();
+  } else if (m_bReady && !m_bMenuShown && Exists(L"menu")) {
+    m_bMenuShown = true;
+    m_ListMenu.ShowMenu(this);
+    Touch(L"menu-closed");
+  }
   if (m_bReady && !m_bSwitched && Exists(L"switch")) {
     m_bSwitched = true;
     if (CUIResourceManager* resources = CUIResourceManager::GetInstance()) resources->SetUIResource(m_Second);
@@ -187,9 +210,10 @@ void CGalleryDialog::OnDrawClientArea(CDC* pDC, int cx, int cy) {
   pDC->SetBkMode(TRANSPARENT);
   pDC->SetTextColor(heading);
   for (const Section& section : kSections) {
-    CRect line(kLeft, section.y, cx - kLeft, section.y + 16);
+    const int right = std::min(section.x + kColumn - 2 * kLeft, cx - kLeft);
+    CRect line(section.x, section.y, right, section.y + 16);
     pDC->DrawText(section.title, -1, &line, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-    pDC->FillSolidRect(kLeft, section.y + 17, cx - 2 * kLeft, 1, render ? render->RenderColor(0.2, 0.9) : heading);
+    pDC->FillSolidRect(section.x, section.y + 17, right - section.x, 1, render ? render->RenderColor(0.2, 0.9) : heading);
   }
   DrawSchemeSwatches(pDC, kLeft, cy - m_UIAttribute.m_EncircleInfo.nBottom - 54);
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "GalleryListMenu.h"
 #include "PinnedControls.h"
 #include "UICheckButton.h"
 #include "UIDialog.h"
@@ -20,7 +21,9 @@ class CGalleryDialog : public CUIDialog, private ISplitterEvent {
   // control: a folder through which a script drives the gallery (empty: none).
   // The gallery writes "ready" once it is on screen, applies the
   // second scheme when "switch" appears (and writes "switched"), and ends
-  // when "quit" appears. quitAfter in milliseconds, 0 = never.
+  // when "quit" appears. "menu" shows the list's pop-up menu (and "menu-open"
+  // is written once it is on screen) until "menu-close" appears ("menu-closed"
+  // follows). quitAfter in milliseconds, 0 = never.
   CGalleryDialog(const _UIRenderInfo& second, const std::wstring& control, UINT quitAfter);
 
   void OnDrawClientArea(CDC* pDC, int cx, int cy) override;
@@ -61,4 +64,6 @@ class CGalleryDialog : public CUIDialog, private ISplitterEvent {
   CUISplitter m_Splitter;
   CUIHyperLink m_Link, m_Visited;
   CPinnedHoverLink m_HoverLink;
+  CGalleryListMenu m_ListMenu;
+  bool m_bMenuShown;
 };
