@@ -8,6 +8,7 @@
 #include <memory>
 #include <typeinfo>
 
+#include "extensions/GUI/CCScrollView/CCScrollView.h"
 #include "layout/CSpriteUIJsonData.h"
 
 namespace {
@@ -48,6 +49,8 @@ void PrintNode(cocos2d::Node* node, int depth, std::ostream& out)
     }
     const cocos2d::Size size = node->getContentSize();
     line += "  size " + Pair(size.width, size.height, " x ");
+    if (const auto* list = dynamic_cast<cocos2d::extension::ScrollView*>(node))
+        line += " view " + Pair(list->getViewSize().width, list->getViewSize().height, " x ");
     if (node->getScaleX() == node->getScaleY())
         line += "  scale " + FormatNumber(node->getScaleX(), 4);
     else
