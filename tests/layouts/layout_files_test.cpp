@@ -12,9 +12,11 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "LayoutPreview.h"
 
+#include "layout/CParseJson.h"
 #include "layout/CParseLayer.h"
 #include "services/CAutoScreen.h"
 #include "spine/Json.h"
@@ -224,6 +226,63 @@ TEST(LayoutFiles, PopUpLayerStaysUntilClosed)
     EXPECT_NE(dynamic_cast<CSpriteButton*>(settings.Find("bt_close")), nullptr);
     EXPECT_EQ(settings.Find("cb_vibrate"), nullptr);
     EXPECT_EQ(settings.Find("im_editor_guide"), nullptr); // an entry without "classname"
+}
+
+// --- a screen as the README shows it -------------------------------------------------
+
+class LobbyScreen : public CParseLayer {
+public:
+    CREATE_FUNC(LobbyScreen);
+
+    bool init() override
+    {
+        if (!CParseLayer::init())
+            return false;
+        if (GetParseJson()->ParseLayerJsonFile("lobby.json", this) == nullptr)
+            return false;
+        SetAutoPosition();
+        SetSelectorEnded(this, callfuncN_selector(LobbyScreen::OnButton));
+        SetLabelAtlasScore("lu_num_coins", 3600);
+        return true;
+    }
+
+    void OnButton(cocos2d::Node* button)
+    {
+        clicked.push_back(button->getName());
+        if (auto* record = dynamic_cast<CSpriteUIJsonData*>(button))
+            rooms.push_back(record->GetJsonNameLastCharIntValue());
+    }
+
+    std::vector<std::string> clicked;
+    std::vector<int> rooms;
+};
+
+TEST(LayoutFiles, EveryButtonOfTheLobbyReportsToItsScreen)
+{
+    Loaded engine(LayoutPath("lobby"), cocos2d::Size(1136, 640));
+    ASSERT_TRUE(engine.loaded) << engine.message;
+    engine.preview->GetLayer()->removeFromParent();
+    LobbyScreen* screen = LobbyScreen::create();
+    ASSERT_NE(screen, nullptr);
+    engine.preview->GetScene()->addChild(screen);
+    cocos2d::Director::getInstance()->mainLoop(0.0f);
+
+    // Taps at scene points: the window is as large as the scene.
+    cocos2d::GLView* view = cocos2d::Director::getInstance()->getOpenGLView();
+    auto tap = [view](float x, float y) {
+        intptr_t id = 1;
+        float wx = x, wy = 640 - y;
+        view->handleTouchesBegin(1, &id, &wx, &wy);
+        view->handleTouchesEnd(1, &id, &wx, &wy);
+    };
+    tap(1026, 600); // the settings button, at the right edge of the wider scene
+    tap(590, 280);  // the second room's enter button, inside the scroll view
+    tap(90, 42);    // the shop button, whose disabled image has a null path
+    tap(568, 320);  // no button
+    EXPECT_EQ(screen->clicked, (std::vector<std::string>{ "ru_bt_settings", "bt_enter1", "ld_btn_shop" }));
+    ASSERT_EQ(screen->rooms.size(), 3u);
+    EXPECT_EQ(screen->rooms[1], 1); // the room number the name ends in
+    EXPECT_EQ(static_cast<cocos2d::LabelAtlas*>(screen->GetNodeWithName("lu_num_coins"))->getString(), "3600");
 }
 
 // --- other editors' shapes ---------------------------------------------------------
