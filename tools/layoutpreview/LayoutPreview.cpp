@@ -106,7 +106,8 @@ bool ParseLayoutPreviewArguments(const std::vector<std::string>& args, LayoutPre
 }
 
 LayoutPreview::LayoutPreview(const LayoutPreviewOptions& options)
-    : m_sOptions(options), m_sDesign(cocos2d::Size::ZERO), m_pScene(nullptr), m_pLayer(nullptr), m_bStarted(false)
+    : m_sOptions(options), m_sDesign(cocos2d::Size::ZERO), m_pScene(nullptr), m_pLayer(nullptr), m_bStarted(false),
+      m_bSearching(false)
 {
 }
 
@@ -117,6 +118,8 @@ LayoutPreview::~LayoutPreview()
         director->end();
         director->mainLoop(0.0f);
     }
+    if (m_bSearching)
+        cocos2d::FileUtils::getInstance()->setSearchPaths(m_sSearchPaths);
 }
 
 bool LayoutPreview::ReadDesignSize(const std::string& path, std::string& message)
@@ -149,6 +152,8 @@ bool LayoutPreview::ReadDesignSize(const std::string& path, std::string& message
 bool LayoutPreview::Load(std::string& message)
 {
     cocos2d::FileUtils* files = cocos2d::FileUtils::getInstance();
+    m_sSearchPaths = files->getOriginalSearchPaths();
+    m_bSearching = true;
     const std::string folder = FolderOf(m_sOptions.file);
     if (!folder.empty())
         files->addSearchPath(folder);

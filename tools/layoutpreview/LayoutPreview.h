@@ -32,7 +32,8 @@ bool ParseLayoutPreviewArguments(const std::vector<std::string>& args, LayoutPre
 class LayoutPreview {
 public:
     explicit LayoutPreview(const LayoutPreviewOptions& options);
-    // Ends the director (the scene, view and timers go with it).
+    // Ends the director (the scene, view and timers go with it) and gives the
+    // file utilities back their search paths.
     ~LayoutPreview();
     LayoutPreview(const LayoutPreview&) = delete;
     LayoutPreview& operator=(const LayoutPreview&) = delete;
@@ -57,7 +58,9 @@ private:
     cocos2d::Size m_sDesign;
     cocos2d::Scene* m_pScene;
     CParseLayer* m_pLayer;
+    std::vector<std::string> m_sSearchPaths; // as they were before Load
     bool m_bStarted;
+    bool m_bSearching;
 };
 
 // The whole program: arguments, load, tree. Returns the exit status: 0 when
