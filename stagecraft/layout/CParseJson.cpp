@@ -96,6 +96,17 @@ bool IsPlainPanel(const std::string& className, const std::string& name)
     return className == "Panel" && !Contains(name, "Gradient") && !Contains(name, "LayerEx");
 }
 
+// Pictures named by the layout: null for an empty or unreadable path.
+cocos2d::Texture2D* LoadTexture(const std::string& path)
+{
+    return path.empty() ? nullptr : cocos2d::Director::getInstance()->getTextureCache()->addImage(path);
+}
+
+cocos2d::Sprite* LoadSprite(const std::string& path)
+{
+    return path.empty() ? nullptr : cocos2d::Sprite::create(path);
+}
+
 void MoveX(cocos2d::Node* node, float dx)
 {
     node->setPositionX(node->getPositionX() + dx);
@@ -457,8 +468,7 @@ void CParseJson::SetPropertyForLabelAtlasButton(cocos2d::Node* node, Json* optio
         return;
     if (HasAtlasKeys(options)) {
         const std::string path = ResourcePath(options, "charMapFileData");
-        cocos2d::Texture2D* texture =
-            path.empty() ? nullptr : cocos2d::Director::getInstance()->getTextureCache()->addImage(path);
+        cocos2d::Texture2D* texture = LoadTexture(path);
         if (texture != nullptr) {
             // The strip is cut into columns of "itemWidth"; without a usable
             // width the whole image is the one column.
@@ -510,8 +520,7 @@ void CParseJson::SetPropertyForLabelAtlas(cocos2d::Node* node, Json* options)
         return;
     if (HasAtlasKeys(options) && ResourceType(options, "charMapFileData") == 0) {
         const std::string path = ResourcePath(options, "charMapFileData");
-        cocos2d::Texture2D* texture =
-            path.empty() ? nullptr : cocos2d::Director::getInstance()->getTextureCache()->addImage(path);
+        cocos2d::Texture2D* texture = LoadTexture(path);
         const int itemWidth = JsonRead::Int(options, "itemWidth", 0);
         const int itemHeight = JsonRead::Int(options, "itemHeight", 0);
         // Glyphs that do not fit the map at least once would leave the atlas
@@ -551,7 +560,7 @@ void CParseJson::SetPropertyForScale9Sprite(cocos2d::Node* node, Json* options)
     if (sprite == nullptr)
         return;
     const std::string path = ResourcePath(options, "fileNameData");
-    const cocos2d::Sprite* plain = path.empty() ? nullptr : cocos2d::Sprite::create(path);
+    const cocos2d::Sprite* plain = LoadSprite(path);
     const cocos2d::Size image = plain != nullptr ? plain->getContentSize() : cocos2d::Size::ZERO;
     const cocos2d::Rect insets(JsonRead::Float(options, "capInsetsX", image.width / 2),
                                JsonRead::Float(options, "capInsetsY", image.height / 2),
@@ -577,12 +586,9 @@ void CParseJson::SetPropertyForControlSlider(cocos2d::Node* node, Json* options)
         return;
     SetPropertyForCNode(slider, options);
     SetPropertyForUIJsonData(slider, options);
-    const std::string barPath = ResourcePath(options, "barFileNameData");
-    const std::string progressPath = ResourcePath(options, "progressBarData");
-    const std::string ballPath = ResourcePath(options, "ballNormalData");
-    cocos2d::Sprite* bar = barPath.empty() ? nullptr : cocos2d::Sprite::create(barPath);
-    cocos2d::Sprite* progress = progressPath.empty() ? nullptr : cocos2d::Sprite::create(progressPath);
-    cocos2d::Sprite* ball = ballPath.empty() ? nullptr : cocos2d::Sprite::create(ballPath);
+    cocos2d::Sprite* bar = LoadSprite(ResourcePath(options, "barFileNameData"));
+    cocos2d::Sprite* progress = LoadSprite(ResourcePath(options, "progressBarData"));
+    cocos2d::Sprite* ball = LoadSprite(ResourcePath(options, "ballNormalData"));
     // A slider is only made of all three pictures.
     if (bar != nullptr && progress != nullptr && ball != nullptr && slider->initWithSprites(bar, progress, ball)) {
         slider->setValue(static_cast<float>(JsonRead::Int(options, "percent", 1)) / 100.0f);

@@ -4,6 +4,7 @@
 // and a parsed layer that keeps what it is told and what its hooks hear.
 #pragma once
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -89,6 +90,15 @@ protected:
     {
         return "{\"classname\": \"" + classname + "\", \"options\": {" + options + "}, \"children\": [" +
                children + "]}";
+    }
+
+    // Image entries at (100, 100), one per name, each followed by a comma.
+    static std::string imagesAt100(std::initializer_list<const char*> names)
+    {
+        std::string out;
+        for (const char* name : names)
+            out += entry("ImageView", std::string("\"name\": \"") + name + "\", \"x\": 100, \"y\": 100") + ",";
+        return out;
     }
 
     std::string write(const std::string& text, const std::string& name = "layout.json")

@@ -516,19 +516,19 @@ TEST_F(LayoutTest, FilesThatCannotBeParsedGiveNull)
 
     // A document nested deeper than the reader takes: null, no crash.
     std::string deep = entry("Panel", "\"name\": \"root\"", "%");
-    for (int i = 0; i < 400; ++i)
+    for (int i = 0; i < 300; ++i)
         deep.replace(deep.find('%'), 1, entry("Panel", "\"name\": \"p\"", "%"));
     deep.replace(deep.find('%'), 1, "");
     EXPECT_EQ(nullptr, parse(document(deep), layer));
     EXPECT_EQ(0, layer->getChildrenCount());
 
-    // Well inside the limit a deep tree is built whole.
+    // Just inside the limit a deep tree is built whole.
     std::string nested = entry("Panel", "\"name\": \"root\"", "%");
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < 250; ++i)
         nested.replace(nested.find('%'), 1, entry("Panel", "\"name\": \"p" + std::to_string(i) + "\"", "%"));
     nested.replace(nested.find('%'), 1, "");
     EXPECT_EQ(layer, parse(document(nested), layer));
-    EXPECT_NE(nullptr, layer->GetNodeWithName("p99"));
+    EXPECT_NE(nullptr, layer->GetNodeWithName("p249"));
 }
 
 // ---------------------------------------------------------------- adaptation
@@ -537,14 +537,7 @@ TEST_F(LayoutTest, AdaptationWiderSceneMovesAndStretchesByPrefix)
 {
     screen(1136, 640, false);
     RecordingLayer* layer = screenWith(
-        entry("ImageView", R"("name": "l_back", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "r_menu", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "u_title", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "d_tips", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "c_table", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "plain", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "lu_head", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "rd_chat", "x": 100, "y": 100)") + "," +
+        imagesAt100({ "l_back", "r_menu", "u_title", "d_tips", "c_table", "plain", "lu_head", "rd_chat" }) +
         entry("ImageView", R"("name": "bar_top", "width": 960, "height": 80, "anchorPointX": 0, "anchorPointY": 0)") +
         "," + entry("ImageView", R"("name": "bar_mid", "width": 960, "x": 480)") + "," +
         entry("ImageView", R"("name": "ubar_x", "width": 960, "x": 480, "y": 600)") + "," +
@@ -611,12 +604,7 @@ TEST_F(LayoutTest, AdaptationTallerSceneMovesCornersAndBarsVertically)
 {
     screen(960, 768, true);
     RecordingLayer* layer = screenWith(
-        entry("ImageView", R"("name": "lu_a", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "ld_a", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "ru_a", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "rd_a", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "u_a", "x": 100, "y": 100)") + "," +
-        entry("ImageView", R"("name": "l_a", "x": 100, "y": 100)") + "," +
+        imagesAt100({ "lu_a", "ld_a", "ru_a", "rd_a", "u_a", "l_a" }) +
         entry("ImageView", R"("name": "ubar_a", "width": 960, "y": 600)") + "," +
         entry("ImageView", R"("name": "dbar_a", "width": 960, "y": 40)") + "," +
         entry("ImageView", R"("name": "uscale9_a", "width": 300, "height": 4, "y": 600, )" +
