@@ -93,6 +93,19 @@ TEST(Previewer, TakesTheDesignResolutionFromTheCommandLine)
               "layouts/table.json: design 1136 x 640, frame 1136 x 640, scene 1136 x 640 at scale 1 (no extra room)");
 }
 
+TEST(Previewer, ShowsALayoutWhoseRootIsNotAPanelInsideTheScreen)
+{
+    const std::string path = WriteFile("preview_image_root.json",
+                                       "{\"designWidth\": 960, \"designHeight\": 640, \"widgetTree\": "
+                                       "{\"classname\": \"ImageView\", \"options\": {\"name\": \"r_im_badge\", "
+                                       "\"x\": 900, \"y\": 40, \"fileNameData\": {\"path\": null}}}}");
+    PreviewRun run({ path, "--frame", "1136x640" });
+    EXPECT_EQ(run.status, 0) << run.err.str();
+    const std::string line = LineOf(run.out.str(), "r_im_badge");
+    EXPECT_EQ(line.rfind("  CSpriteImage \"r_im_badge\"  pos (988, 40) scene (1076, 40)", 0), 0u) << line;
+    cocos2d::FileUtils::getInstance()->removeFile(path);
+}
+
 TEST(Previewer, SaysWhyALayoutCannotBeLoaded)
 {
     struct Case {
@@ -104,12 +117,16 @@ TEST(Previewer, SaysWhyALayoutCannotBeLoaded)
     const std::string nothing = WriteFile("preview_nothing.json", "{\"designWidth\": 960, \"designHeight\": 640, "
                                                                   "\"widgetTree\": {\"classname\": \"CheckBox\"}}");
     const std::string empty = WriteFile("preview_empty.json", "");
+    // Deeper than the reader goes: refused, not a crash.
+    const std::string deep =
+        WriteFile("preview_deep.json", "{\"widgetTree\": " + std::string(5000, '[') + std::string(5000, ']') + "}");
     const Case cases[] = {
         { "layouts/no_such_screen.json", "cannot read layouts/no_such_screen.json: no such file" },
         { broken, broken + " is not valid JSON" },
         { array, array + " is not a layout: it has no \"widgetTree\" object" },
         { nothing, nothing + " gives no widgets: its \"widgetTree\" is of a class that builds nothing" },
         { empty, "cannot read " + empty + ": it is empty or unreadable" },
+        { deep, deep + " is not valid JSON" },
     };
     for (const Case& c : cases) {
         PreviewRun run({ c.file });
@@ -117,7 +134,7 @@ TEST(Previewer, SaysWhyALayoutCannotBeLoaded)
         EXPECT_EQ(run.out.str(), "") << c.file;
         EXPECT_EQ(run.err.str().rfind("layoutpreview: " + c.message, 0), 0u) << run.err.str();
     }
-    for (const std::string& path : { broken, array, nothing, empty })
+    for (const std::string& path : { broken, array, nothing, empty, deep })
         cocos2d::FileUtils::getInstance()->removeFile(path);
 }
 

@@ -193,8 +193,14 @@ bool LayoutPreview::Load(std::string& message)
         m_pLayer = nullptr;
         return false;
     }
-    if (root != m_pLayer)
+    if (root != m_pLayer) {
+        // A root of another class is not the layer: the layer gets it as a
+        // child, and the design size the parse read (only a "Panel" root
+        // hands it to the layer) to centre it by.
         m_pLayer->addChild(root);
+        m_pLayer->SetDesignWidth(GetParseJson()->GetDesignWidth());
+        m_pLayer->SetDesignHeight(GetParseJson()->GetDesignHeight());
+    }
     m_pLayer->SetAutoPosition();
     m_pScene->addChild(m_pLayer);
     director->mainLoop(0.0f);
