@@ -13,16 +13,29 @@
 #   2. GetFileMD5 of a 500 MB file against md5sum
 #   3. CompareManifest over an up-to-date 10,000-file installation: files per
 #      second, and against md5sum over the same files
-# Usage: bash scripts/bench.sh [whole|engine]   (both by default; BENCH_ROUNDS=n
-# rounds of the whole-program cases, 3 by default; BENCH_BUILD_DIR=dir picks
-# another build)
+#   layout loading (native build, bench/layout):
+#   1. the engine's JSON reader on a multi-megabyte layout against rapidjson's
+#      DOM parse of the same bytes
+#   2. ParseLayerJsonFile of a 2,000-widget screen, time per widget, against
+#      rapidjson plus the same widgets made by code
+# Usage: bash scripts/bench.sh [whole|engine|layout]   (all three by default;
+# BENCH_ROUNDS=n rounds of the whole-program cases, 3 by default, and of the
+# layout cases, 11 by default; BENCH_BUILD_DIR=dir picks another Windows build)
 set -uo pipefail
 part=${1:-all}
-case $part in all|whole|engine) ;; *) echo "usage: bench.sh [whole|engine]" >&2; exit 2 ;; esac
+case $part in all|whole|engine|layout) ;; *) echo "usage: bench.sh [whole|engine|layout]" >&2; exit 2 ;; esac
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 bash scripts/setup.sh || exit 1
+
+# The layout loader needs no Wine: the native build, from its programs' folder.
+if [ "$part" = all ] || [ "$part" = layout ]; then
+  { [ -f build/native/build.ninja ] || cmake --preset native >/dev/null; } &&
+    cmake --build build/native --target layout_bench >/dev/null || { echo "bench: layout build failed" >&2; exit 1; }
+  (cd build/native/bin && ./layout_bench "${BENCH_ROUNDS:-11}") || exit 1
+  [ "$part" = layout ] && exit 0
+fi
 . scripts/lib/wine-env.sh
 # The Windows build this machine can run (win64 where 32-bit code cannot).
 preset=$(windows_run_build)
