@@ -1,7 +1,10 @@
 # The skinned control library: the gallery dialog under Wine on the virtual
-# display, in the default scheme and again after one scheme change. The
-# gallery is driven through a control folder: it writes "ready" once shown
-# and "switched" after the change; "switch" and "quit" are ours.
+# display, in the default scheme and again after one scheme change, then the
+# message view over it. The gallery is driven through a control folder: it
+# writes "ready" once shown, "switched" after the change and "messages-shown"
+# once the message view is up; "switch", "messages" and "quit" are ours. The
+# message view embeds the folder's "picture.gif" through the animated-picture
+# component, which is registered (regsvr32) for the run.
 root=$1
 . "$root/scripts/lib/screenshot.sh"
 exe="${DEMO_WIN_BUILD:-$root/build/win32}/bin/gallery.exe"
@@ -10,7 +13,24 @@ if [ ! -f "$exe" ]; then
   exit 1
 fi
 control=$(mktemp -d)
-trap 'rm -rf "$control"' EXIT
+picture_server="$(dirname "$exe")/AnimPicture.dll"
+registered=0
+cleanup() {
+  if [ "$registered" = 1 ]; then wine regsvr32 /s /u "$(winepath -w "$picture_server")" </dev/null >/dev/null 2>&1; fi
+  rm -rf "$control"
+}
+trap cleanup EXIT
+if [ -f "$picture_server" ] && wine regsvr32 /s "$(winepath -w "$picture_server")" </dev/null >/dev/null 2>&1; then
+  registered=1
+else
+  echo "skinctl: the animated-picture component could not be registered; the message view shows no animation" >&2
+fi
+# A dealer chip turning colour: three frames of 0.4 s.
+convert -size 22x22 -delay 40 -loop 0 \
+  \( xc:white -fill '#c8202c' -draw 'circle 11,11 11,1' -fill white -draw 'circle 11,11 11,6' \) \
+  \( xc:white -fill '#2050c8' -draw 'circle 11,11 11,1' -fill white -draw 'circle 11,11 11,6' \) \
+  \( xc:white -fill '#209040' -draw 'circle 11,11 11,1' -fill white -draw 'circle 11,11 11,6' \) \
+  "$control/picture.gif" 2>/dev/null || echo "skinctl: no picture for the message view (convert failed)" >&2
 
 await() {  # await FILE: up to 30 s
   local i
@@ -32,6 +52,14 @@ if await ready; then
   if await switched; then
     sleep 0.5
     screenshot skinctl-gallery-green
+    touch "$control/messages"
+    if await messages-shown; then
+      sleep 0.5
+      screenshot skinctl-gallery-messages
+    else
+      echo "skinctl: the gallery did not open its message view" >&2
+      status=1
+    fi
   else
     echo "skinctl: the gallery did not switch its scheme" >&2
     status=1

@@ -174,6 +174,10 @@ void CGalleryDialog::Poll() {
     if (CUIResourceManager* resources = CUIResourceManager::GetInstance()) resources->SetUIResource(m_Second);
     Touch(L"switched");
   }
+  if (m_bReady && !m_Messages.IsOpen() && Exists(L"messages")) {
+    m_Messages.Open(this, m_sControl + L"\\picture.gif");
+    Touch(L"messages-shown");
+  }
   if (Exists(L"quit")) {
     KillTimer(POLL_TIMER);
     EndDialog(IDOK);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "GalleryMessages.h"
 #include "PinnedControls.h"
 #include "UICheckButton.h"
 #include "UIDialog.h"
@@ -19,8 +20,10 @@ class CGalleryDialog : public CUIDialog, private ISplitterEvent {
 
   // control: a folder through which a script drives the gallery (empty: none).
   // The gallery writes "ready" once it is on screen, applies the
-  // second scheme when "switch" appears (and writes "switched"), and ends
-  // when "quit" appears. quitAfter in milliseconds, 0 = never.
+  // second scheme when "switch" appears (and writes "switched"), opens the
+  // message view when "messages" appears (showing the folder's
+  // "picture.gif"; writes "messages-shown"), and ends when "quit" appears.
+  // quitAfter in milliseconds, 0 = never.
   CGalleryDialog(const _UIRenderInfo& second, const std::wstring& control, UINT quitAfter);
 
   void OnDrawClientArea(CDC* pDC, int cx, int cy) override;
@@ -61,4 +64,5 @@ class CGalleryDialog : public CUIDialog, private ISplitterEvent {
   CUISplitter m_Splitter;
   CUIHyperLink m_Link, m_Visited;
   CPinnedHoverLink m_HoverLink;
+  CGalleryMessages m_Messages;
 };
