@@ -182,6 +182,59 @@ TEST_F(RichEditTest, CleanScreenEmptiesTheView) {
   EXPECT_EQ(edit.GetTextLength(), 0);
 }
 
+// A host that records the link notifications it hears.
+class LinkHost : public ControlHost {
+ public:
+  std::vector<std::pair<UINT, CHARRANGE>> links;  // mouse message, link range
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == EN_LINK) {
+      const ENLINK* link = reinterpret_cast<ENLINK*>(lParam);
+      links.emplace_back(link->msg, link->chrg);
+    }
+    return ControlHost::WindowProc(message, wParam, lParam);
+  }
+};
+
+TEST_F(RichEditTest, AClickOnALinkReachesTheParent) {
+  LinkHost parent;
+  ASSERT_TRUE(parent.Open(300, 100));
+  CUIRichEdit view;
+  ASSERT_TRUE(view.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 300, 100), &parent, 302));
+  view.InsertString(L"see http://x/y?z=1 now", kInk);
+  POINTL at = {};
+  view.SendMessage(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), 8);
+  view.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x + 2, at.y + 4));
+  view.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x + 2, at.y + 4));
+  bool clicked = false;
+  for (const auto& link : parent.links)
+    if (link.first == WM_LBUTTONDOWN) {
+      clicked = true;
+      EXPECT_EQ(link.second.cpMin, 4);
+      EXPECT_EQ(link.second.cpMax, 18);
+    }
+  EXPECT_TRUE(clicked);
+}
+
+TEST_F(RichEditTest, AnExistingControlIsSetUpWhenSubclassedAndLetGoWhenDestroyed) {
+  HWND plain = CreateWindowExW(0, RICHEDIT_CLASSW, L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 10, 220, 300, 60,
+                               host.m_hWnd, reinterpret_cast<HMENU>(303), nullptr, nullptr);
+  ASSERT_NE(plain, nullptr);
+  CUIRichEdit view;
+  ASSERT_TRUE(view.SubclassWindow(plain));
+  EXPECT_EQ(view.GetEventMask(), static_cast<DWORD>(ENM_LINK));
+  EXPECT_TRUE(view.GetOptions() & ECO_NOHIDESEL);
+  CBitmap bitmap;
+  ASSERT_TRUE(bitmap.CreateBitmap(4, 4, 1, 32, nullptr));
+  EXPECT_TRUE(view.InsertImage(&bitmap));
+
+  // Once the window is gone the control's OLE interface is let go: nothing
+  // more can be embedded.
+  view.DestroyWindow();
+  EXPECT_FALSE(view.InsertImage(&bitmap));
+}
+
 // ------------------------------------------------------------------ RTF files
 
 TEST_F(RichEditTest, SavedMessagesLoadBackWithTheirColours) {
