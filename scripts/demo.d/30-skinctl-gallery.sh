@@ -1,10 +1,7 @@
 # The skinned control library: the gallery dialog under Wine on the virtual
-# display, in the default scheme and again after one scheme change, then the
-# message view over it. The gallery is driven through a control folder: it
-# writes "ready" once shown, "switched" after the change and "messages-shown"
-# once the message view is up; "switch", "messages" and "quit" are ours. The
-# message view embeds the folder's "picture.gif" through the animated-picture
-# component, which is registered (regsvr32) for the run.
+# display, in the default scheme and again after one scheme change. The
+# gallery is driven through a control folder: it writes "ready" once shown
+# and "switched" after the change; "switch" and "quit" are ours.
 root=$1
 . "$root/scripts/lib/screenshot.sh"
 exe="${DEMO_WIN_BUILD:-$root/build/win32}/bin/gallery.exe"
@@ -13,6 +10,8 @@ if [ ! -f "$exe" ]; then
   exit 1
 fi
 control=$(mktemp -d)
+# The message view embeds the control folder's "picture.gif" through the
+# animated-picture component, registered (regsvr32) for the run.
 picture_server="$(dirname "$exe")/AnimPicture.dll"
 registered=0
 cleanup() {
@@ -52,16 +51,18 @@ if await ready; then
   if await switched; then
     sleep 0.5
     screenshot skinctl-gallery-green
-    touch "$control/messages"
-    if await messages-shown; then
-      sleep 0.5
-      screenshot skinctl-gallery-messages
-    else
-      echo "skinctl: the gallery did not open its message view" >&2
-      status=1
-    fi
   else
     echo "skinctl: the gallery did not switch its scheme" >&2
+    status=1
+  fi
+  # Last, the message view over the gallery: "messages" opens it and
+  # "messages-shown" answers.
+  touch "$control/messages"
+  if await messages-shown; then
+    sleep 0.5
+    screenshot skinctl-gallery-messages
+  else
+    echo "skinctl: the gallery did not open its message view" >&2
     status=1
   fi
 else

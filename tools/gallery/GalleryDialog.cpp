@@ -1,6 +1,7 @@
 #include "GalleryDialog.h"
 
 #include "CDC.h"
+#include "GalleryMessages.h"
 #include "UIResourceManager.h"
 
 namespace {
@@ -174,8 +175,11 @@ void CGalleryDialog::Poll() {
     if (CUIResourceManager* resources = CUIResourceManager::GetInstance()) resources->SetUIResource(m_Second);
     Touch(L"switched");
   }
-  if (m_bReady && !m_Messages.IsOpen() && Exists(L"messages")) {
-    m_Messages.Open(this, m_sControl + L"\\picture.gif");
+  // "messages": the message view opens over the gallery, showing the control
+  // folder's "picture.gif"; "messages-shown" follows.
+  if (m_bReady && !m_bMessagesShown && Exists(L"messages")) {
+    m_bMessagesShown = true;
+    CGalleryMessages::Open(this, m_sControl + L"\\picture.gif");
     Touch(L"messages-shown");
   }
   if (Exists(L"quit")) {

@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "GalleryMessages.h"
 #include "PinnedControls.h"
 #include "UICheckButton.h"
 #include "UIDialog.h"
@@ -20,10 +19,8 @@ class CGalleryDialog : public CUIDialog, private ISplitterEvent {
 
   // control: a folder through which a script drives the gallery (empty: none).
   // The gallery writes "ready" once it is on screen, applies the
-  // second scheme when "switch" appears (and writes "switched"), opens the
-  // message view when "messages" appears (showing the folder's
-  // "picture.gif"; writes "messages-shown"), and ends when "quit" appears.
-  // quitAfter in milliseconds, 0 = never.
+  // second scheme when "switch" appears (and writes "switched"), and ends
+  // when "quit" appears. quitAfter in milliseconds, 0 = never.
   CGalleryDialog(const _UIRenderInfo& second, const std::wstring& control, UINT quitAfter);
 
   void OnDrawClientArea(CDC* pDC, int cx, int cy) override;
@@ -48,6 +45,7 @@ class CGalleryDialog : public CUIDialog, private ISplitterEvent {
   UINT m_nQuitAfter;
   bool m_bReady;
   bool m_bSwitched;
+  bool m_bMessagesShown = false;
 
   CUIButton m_Normal;
   CPinnedHoverButton m_Hover;
@@ -64,5 +62,4 @@ class CGalleryDialog : public CUIDialog, private ISplitterEvent {
   CUISplitter m_Splitter;
   CUIHyperLink m_Link, m_Visited;
   CPinnedHoverLink m_HoverLink;
-  CGalleryMessages m_Messages;
 };

@@ -37,6 +37,20 @@ bool DrawChip(CBitmap& bitmap) {
 }  // namespace
 
 bool CGalleryMessages::Open(CWnd* owner, const std::wstring& picture) {
+  CGalleryMessages* view = new CGalleryMessages;
+  if (!view->Create(owner)) {
+    delete view;
+    return false;
+  }
+  view->Fill(picture);
+  view->ShowWindow(SW_SHOWNOACTIVATE);
+  view->UpdateWindow();
+  return true;
+}
+
+void CGalleryMessages::PostNcDestroy() { delete this; }
+
+bool CGalleryMessages::Create(CWnd* owner) {
   CRect around(0, 0, 1024, 768);
   if (owner && owner->m_hWnd) owner->GetWindowRect(&around);
   const int x = around.left + (around.Width() - kWidth) / 2;
@@ -47,15 +61,8 @@ bool CGalleryMessages::Open(CWnd* owner, const std::wstring& picture) {
   CRect client;
   GetClientRect(&client);
   client.DeflateRect(6, 6);
-  if (!m_View.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, client, this,
-                     100)) {
-    DestroyWindow();
-    return false;
-  }
-  Fill(picture);
-  ShowWindow(SW_SHOWNOACTIVATE);
-  UpdateWindow();
-  return true;
+  return m_View.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, client, this,
+                       100) != FALSE;
 }
 
 void CGalleryMessages::Fill(const std::wstring& picture) {
