@@ -12,7 +12,26 @@ if [ ! -f "$exe" ]; then
   exit 1
 fi
 control=$(mktemp -d)
-trap 'rm -rf "$control"' EXIT
+# The message view embeds the control folder's "picture.gif" through the
+# animated-picture component, registered (regsvr32) for the run.
+picture_server="$(dirname "$exe")/AnimPicture.dll"
+registered=0
+cleanup() {
+  if [ "$registered" = 1 ]; then wine regsvr32 /s /u "$(winepath -w "$picture_server")" </dev/null >/dev/null 2>&1; fi
+  rm -rf "$control"
+}
+trap cleanup EXIT
+if [ -f "$picture_server" ] && wine regsvr32 /s "$(winepath -w "$picture_server")" </dev/null >/dev/null 2>&1; then
+  registered=1
+else
+  echo "skinctl: the animated-picture component could not be registered; the message view shows no animation" >&2
+fi
+# A dealer chip turning colour: three frames of 0.4 s.
+convert -size 22x22 -delay 40 -loop 0 \
+  \( xc:white -fill '#c8202c' -draw 'circle 11,11 11,1' -fill white -draw 'circle 11,11 11,6' \) \
+  \( xc:white -fill '#2050c8' -draw 'circle 11,11 11,1' -fill white -draw 'circle 11,11 11,6' \) \
+  \( xc:white -fill '#209040' -draw 'circle 11,11 11,1' -fill white -draw 'circle 11,11 11,6' \) \
+  "$control/picture.gif" 2>/dev/null || echo "skinctl: no picture for the message view (convert failed)" >&2
 
 await() {  # await FILE: up to 30 s
   local i
@@ -46,6 +65,16 @@ if await ready; then
     await menu-closed || { echo "skinctl: the gallery's menu did not close" >&2; status=1; }
   else
     echo "skinctl: the gallery did not switch its scheme" >&2
+    status=1
+  fi
+  # Last, the message view over the gallery: "messages" opens it and
+  # "messages-shown" answers.
+  touch "$control/messages"
+  if await messages-shown; then
+    sleep 0.5
+    screenshot skinctl-gallery-messages
+  else
+    echo "skinctl: the gallery did not open its message view" >&2
     status=1
   fi
 else

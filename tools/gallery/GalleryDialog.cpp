@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "CDC.h"
+#include "GalleryMessages.h"
 #include "UIResourceManager.h"
 
 namespace {
@@ -196,6 +197,13 @@ void CGalleryDialog::Poll() {
     m_bSwitched = true;
     if (CUIResourceManager* resources = CUIResourceManager::GetInstance()) resources->SetUIResource(m_Second);
     Touch(L"switched");
+  }
+  // "messages": the message view opens over the gallery, showing the control
+  // folder's "picture.gif"; "messages-shown" follows.
+  if (m_bReady && !m_bMessagesShown && Exists(L"messages")) {
+    m_bMessagesShown = true;
+    CGalleryMessages::Open(this, m_sControl + L"\\picture.gif");
+    Touch(L"messages-shown");
   }
   if (Exists(L"quit")) {
     KillTimer(POLL_TIMER);

@@ -48,6 +48,7 @@ class CGalleryDialog : public CUIDialog, private ISplitterEvent {
   UINT m_nQuitAfter;
   bool m_bReady;
   bool m_bSwitched;
+  bool m_bMessagesShown = false;
 
   CUIButton m_Normal;
   CPinnedHoverButton m_Hover;

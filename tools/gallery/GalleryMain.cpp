@@ -6,6 +6,7 @@
 // With a control folder a script drives it (see CGalleryDialog).
 #include <windows.h>
 #include <shellapi.h>
+#include <ole2.h>
 
 #include <cwchar>
 #include <string>
@@ -50,9 +51,13 @@ Options ParseOptions() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   const Options options = ParseOptions();
+  // The message view embeds pictures as OLE objects.
+  const bool ole = SUCCEEDED(OleInitialize(nullptr));
   CUIRenderManager render;
   CUIResourceManager resources;
   resources.SetUIResource(_UIRenderInfo());
   CGalleryDialog dialog(options.second, options.control, options.quitAfter);
-  return dialog.DoModal() == -1 ? 1 : 0;
+  const int result = dialog.DoModal() == -1 ? 1 : 0;
+  if (ole) OleUninitialize();
+  return result;
 }
