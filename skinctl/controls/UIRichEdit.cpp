@@ -7,7 +7,7 @@
 
 #include "CBitmap.h"
 #include "CFile.h"
-#include "CMenu.h"
+#include "UIMenu.h"
 
 // The animated-picture component's loading interface. Declared outside the
 // anonymous namespace: the compiler would otherwise see that nothing in this
@@ -385,18 +385,20 @@ bool CUIRichEdit::LoadMessage(LPCWSTR lpszFileName) {
 
 void CUIRichEdit::OnRButtonDown(UINT, CPoint point) {
   SetFocus();
-  CMenu menu;
-  if (!menu.CreatePopupMenu()) return;
+  // Built and torn down on every right-click: the skinned menu takes its
+  // entry records from its pools.
+  CUIMenu menu;
+  if (!menu.CreateMenu()) return;
   const bool empty = GetSelectionType() == SEL_EMPTY;
   for (const MenuEntry& entry : kMenu) {
     if (entry.id == 0) {
-      menu.AppendMenu(MF_SEPARATOR);
+      menu.AppendSeparator();
       continue;
     }
-    menu.AppendMenu(MF_STRING | (entry.needsSelection && empty ? MF_GRAYED : 0), entry.id, entry.text);
+    menu.AppendMenuW(entry.id, entry.text, MF_STRING | (entry.needsSelection && empty ? MF_GRAYED : 0));
   }
   ClientToScreen(&point);
-  menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
+  menu.TrackPopupMenu(point.x, point.y, this);
   menu.DestroyMenu();
 }
 

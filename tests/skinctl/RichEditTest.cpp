@@ -337,6 +337,7 @@ TEST_F(RichEditTest, ACancelledSaveDialogSavesNothingAndIsNoFailure) {
 struct MenuSeen {
   std::vector<UINT> ids;
   std::vector<bool> grayed;
+  int ownerDrawn = 0;
 };
 MenuSeen g_menu;
 
@@ -350,6 +351,7 @@ void ReadMenuAndClose(HWND popup) {
     GetMenuItemInfoW(menu, i, TRUE, &info);
     g_menu.ids.push_back((info.fType & MFT_SEPARATOR) ? 0 : info.wID);
     g_menu.grayed.push_back(!(info.fType & MFT_SEPARATOR) && (info.fState & MFS_GRAYED) != 0);
+    if (info.fType & MFT_OWNERDRAW) ++g_menu.ownerDrawn;
   }
   EndMenu();
 }
@@ -364,6 +366,8 @@ TEST_F(RichEditTest, TheContextMenuOffersCopyAndDeleteOnlyForASelection) {
     ASSERT_NE(WhenShown::Seen(), nullptr);
     EXPECT_EQ(g_menu.ids, order);
     EXPECT_EQ(g_menu.grayed, (std::vector<bool>{true, false, true, false, false, false}));
+    // The skinned menu: every entry, the separator too, drawn by the skin.
+    EXPECT_EQ(g_menu.ownerDrawn, 6);
     EXPECT_EQ(GetFocus(), edit.m_hWnd);
   }
   {
