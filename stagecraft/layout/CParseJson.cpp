@@ -130,6 +130,12 @@ CParseJson* GetParseJson()
     return CParseJson::shareParseJson();
 }
 
+void CParseJson::ForgetRootLayer(const CParseLayer* layer)
+{
+    if (m_pRootLayer == layer)
+        m_pRootLayer = nullptr;
+}
+
 CParseJson::CParseJson() : m_pRootLayer(nullptr), m_fDesignWidth(0.0f), m_fDesignHeight(0.0f) {}
 
 CParseJson::CParseJson(const CParseJson& other)

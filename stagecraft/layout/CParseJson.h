@@ -59,6 +59,9 @@ public:
     CParseLayer* GetRootLayer() const { return m_pRootLayer; }
     float GetDesignWidth() const { return m_fDesignWidth; }
     float GetDesignHeight() const { return m_fDesignHeight; }
+    // Called by a root layer as it goes: the setters, which game code may
+    // also call between parses, then have no layer to tell.
+    void ForgetRootLayer(const CParseLayer* layer);
 
 private:
     // Routes the began/moved/ended events of button's callback record to the root layer.

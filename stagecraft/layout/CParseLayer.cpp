@@ -47,6 +47,7 @@ CParseLayer::~CParseLayer()
 {
     if (CSpriteButton::m_pButtonLock == this)
         CSpriteButton::m_pButtonLock = nullptr;
+    CParseJson::shareParseJson()->ForgetRootLayer(this);
 }
 
 void CParseLayer::InitNodeInterface(cocos2d::Node*) {}

@@ -3,6 +3,8 @@
 // key input turned into the screen's hooks.
 #include <string>
 
+#include "base/CCAutoreleasePool.h"
+
 #include "LayoutTestFixture.h"
 #include "widgets/CCLabelAtlasEx.h"
 #include "widgets/CCScrollViewEx.h"
@@ -349,4 +351,23 @@ TEST_F(ParsedLayerTest, EveryKeyStrokeArrivesOnPressAndOnRelease)
               layer->keys);
     layer->onKeyRelease(EventKeyboard::KeyCode::KEY_F1, nullptr);
     EXPECT_EQ(EventKeyboard::KeyCode::KEY_F1, layer->keys.back());
+}
+
+// ---------------------------------------------------------------- lifetime
+
+TEST_F(ParsedLayerTest, APastRootLayerIsForgottenWhenItGoes)
+{
+    RecordingLayer* layer = screenWith(button("bt_ok", 10, 10));
+    EXPECT_EQ(CParseJson::shareParseJson()->GetRootLayer(), layer);
+    // The screen leaves the scene and the frame's pool lets it go.
+    layer->removeFromParent();
+    cocos2d::PoolManager::getInstance()->getCurrentPool()->clear();
+    EXPECT_EQ(CParseJson::shareParseJson()->GetRootLayer(), nullptr);
+    // A setter called between parses then has no layer to announce to.
+    CSpriteImage* image = CSpriteImage::create();
+    Json* options = Json_create("{\"name\": \"later\"}");
+    CParseJson::shareParseJson()->SetPropertyForUIJsonData(image, options);
+    Json_dispose(options);
+    EXPECT_EQ(image->getName(), "later");
+    EXPECT_EQ(image->GetJsonParent(), nullptr);
 }
