@@ -4,18 +4,6 @@
 
 NS_CC_BEGIN
 
-namespace {
-
-inline unsigned char toByte(float v)
-{
-    v = std::min(1.0f, std::max(0.0f, v));
-    return static_cast<unsigned char>(v * 255.0f + 0.5f);
-}
-
-const float kByte = 1.0f / 255.0f;
-
-} // namespace
-
 SoftwareBlend::SoftwareBlend(const BlendFunc& func) : _func(func), _mode(Mode::GENERAL)
 {
     if (!isKnownFactor(func.src) || !isKnownFactor(func.dst)) _func = BlendFunc::DISABLE;
@@ -63,34 +51,6 @@ void SoftwareBlend::factor(GLenum f, const float s[4], const float d[4], float o
         break;
     default: out[0] = out[1] = out[2] = out[3] = 0.0f; break;
     }
-}
-
-void SoftwareBlend::apply(const float src[4], unsigned char dst[4]) const
-{
-    switch (_mode)
-    {
-    case Mode::REPLACE:
-        for (int i = 0; i < 4; ++i) dst[i] = toByte(src[i]);
-        return;
-    case Mode::PREMULTIPLIED:
-    {
-        float keep = 1.0f - src[3];
-        for (int i = 0; i < 4; ++i) dst[i] = toByte(src[i] + dst[i] * kByte * keep);
-        return;
-    }
-    case Mode::NON_PREMULTIPLIED:
-    {
-        float a = src[3], keep = 1.0f - src[3];
-        for (int i = 0; i < 4; ++i) dst[i] = toByte(src[i] * a + dst[i] * kByte * keep);
-        return;
-    }
-    case Mode::GENERAL: break;
-    }
-    float d[4] = {dst[0] * kByte, dst[1] * kByte, dst[2] * kByte, dst[3] * kByte};
-    float sf[4], df[4];
-    factor(_func.src, src, d, sf);
-    factor(_func.dst, src, d, df);
-    for (int i = 0; i < 4; ++i) dst[i] = toByte(src[i] * sf[i] + d[i] * df[i]);
 }
 
 NS_CC_END
