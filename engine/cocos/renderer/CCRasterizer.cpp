@@ -120,7 +120,7 @@ void Rasterizer::drawTriangle(const RasterVertex& v0, const RasterVertex& v1In, 
     const bool bytePath = textured && flat && !stenciled && _shader.isTextureTimesColor() && _blend.blendsBytes();
     unsigned flatColor[4];
     for (int i = 0; i < 4; ++i)
-        flatColor[i] = static_cast<unsigned>(std::min(1.0f, std::max(0.0f, color[i])) * 255.0f + 0.5f);
+        flatColor[i] = blend_detail::toByte(color[i]);
 
     for (int y = y0; y < y1; ++y)
     {

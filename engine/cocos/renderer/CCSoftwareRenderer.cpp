@@ -17,13 +17,6 @@ namespace {
 
 SoftwareRenderer* s_current = nullptr;
 
-void toFloats(const Color4B& c, float out[4])
-{
-    out[0] = c.r / 255.0f;
-    out[1] = c.g / 255.0f;
-    out[2] = c.b / 255.0f;
-    out[3] = c.a / 255.0f;
-}
 
 } // namespace
 
@@ -102,7 +95,11 @@ void SoftwareRenderer::drawQuads(Texture2D* texture, GLProgramState* state, cons
             corners[i].y = pixel.y;
             corners[i].u = in[i]->texCoords.u;
             corners[i].v = in[i]->texCoords.v;
-            toFloats(in[i]->colors, corners[i].color);
+            const Color4F color(in[i]->colors);
+            corners[i].color[0] = color.r;
+            corners[i].color[1] = color.g;
+            corners[i].color[2] = color.b;
+            corners[i].color[3] = color.a;
         }
         rasterizer.drawQuad(corners);
     }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "renderer/CCSoftwareBlend.h"
+
 NS_CC_BEGIN
 
 bool SoftwareTarget::resize(int width, int height)
@@ -28,8 +30,8 @@ bool SoftwareTarget::resize(int width, int height)
 void SoftwareTarget::clear(const Color4F& color)
 {
     if (_pixels.empty()) return;
-    auto byte = [](float v) { return static_cast<unsigned char>(std::min(1.0f, std::max(0.0f, v)) * 255.0f + 0.5f); };
-    const unsigned char rgba[4] = {byte(color.r), byte(color.g), byte(color.b), byte(color.a)};
+    using blend_detail::toByte;
+    const unsigned char rgba[4] = {toByte(color.r), toByte(color.g), toByte(color.b), toByte(color.a)};
     Box box = drawableBox();
     for (int y = box.y0; y < box.y1; ++y)
     {
