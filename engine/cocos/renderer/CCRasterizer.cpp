@@ -163,6 +163,7 @@ void Rasterizer::drawTriangle(const RasterVertex& v0, const RasterVertex& v1In, 
             {
                 unsigned char t[4];
                 _sampler->sampleBytes(static_cast<float>(u), static_cast<float>(v), t);
+                if (t[3] == 0 && _blend.leavesFrame(t)) continue; // a clear texel changes nothing
                 for (int i = 0; i < 4; ++i) t[i] = static_cast<unsigned char>(blend_detail::mul255(t[i], flatColor[i]));
                 _blend.applyBytes(t, pixel);
             }

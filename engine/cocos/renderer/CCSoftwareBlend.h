@@ -27,6 +27,15 @@ public:
     /** Whether applyBytes serves these factors: the common three (ONE,
      *  ZERO; ONE, ONE_MINUS_SRC_ALPHA; SRC_ALPHA, ONE_MINUS_SRC_ALPHA). */
     bool blendsBytes() const { return _mode != Mode::GENERAL; }
+    /** Whether blending the source in bytes leaves the frame as it is: a
+     *  transparent one with straight alpha, or one of nothing at all with
+     *  premultiplied alpha (whose colour would still add). */
+    bool leavesFrame(const unsigned char src[4]) const
+    {
+        if (src[3] != 0) return false;
+        if (_mode == Mode::NON_PREMULTIPLIED) return true;
+        return _mode == Mode::PREMULTIPLIED && (src[0] | src[1] | src[2]) == 0;
+    }
     /** apply() for a source colour in bytes, in integers. */
     void applyBytes(const unsigned char src[4], unsigned char dst[4]) const;
 
