@@ -24,6 +24,8 @@ PACKAGES=(
   nginx-light dante-server tinyproxy curl python3
   # screenshots and pictures
   imagemagick
+  # the layout benchmark's peer JSON reader (header-only)
+  rapidjson-dev
 )
 
 need_root() {

@@ -11,6 +11,11 @@ inline std::ostream& describeGeometry(std::ostream& out, const cocos2d::Size& s)
     return out << "(" << s.width << " x " << s.height << ")";
 }
 
+inline std::ostream& describeGeometry(std::ostream& out, const cocos2d::Vec2& p)
+{
+    return out << "(" << p.x << ", " << p.y << ")";
+}
+
 inline std::ostream& describeGeometry(std::ostream& out, const cocos2d::Rect& r)
 {
     return out << "(" << r.origin.x << ", " << r.origin.y << ", " << r.size.width << " x " << r.size.height << ")";
