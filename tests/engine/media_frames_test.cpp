@@ -176,7 +176,7 @@ TEST_F(MediaFrames, ImagesConvertToOtherFormatsAndSaveAsPng)
     image->release();
 }
 
-// The column of the leftmost and rightmost inked pixel of an A8 texture.
+// The column of the leftmost and rightmost inked pixel of a text texture.
 void inkColumns(Texture2D* texture, int& first, int& last)
 {
     first = texture->getPixelsWide();
@@ -184,7 +184,7 @@ void inkColumns(Texture2D* texture, int& first, int& last)
     const std::vector<unsigned char>& px = texture->getPixelData();
     for (int y = 0; y < texture->getPixelsHigh(); ++y)
         for (int x = 0; x < texture->getPixelsWide(); ++x)
-            if (px[static_cast<size_t>(y) * texture->getPixelsWide() + x] > 64)
+            if (px[(static_cast<size_t>(y) * texture->getPixelsWide() + x) * 4 + 3] > 64)
             {
                 first = std::min(first, x);
                 last = std::max(last, x);
@@ -197,7 +197,8 @@ TEST_F(MediaFrames, TextIsDrawnWhereItsAlignmentPutsIt)
     Texture2D* right = new Texture2D();
     ASSERT_TRUE(left->initWithString("ab", "Arial", 20, Size(200, 30), TextHAlignment::LEFT));
     ASSERT_TRUE(right->initWithString("ab", "Arial", 20, Size(200, 30), TextHAlignment::RIGHT));
-    EXPECT_EQ(Texture2D::PixelFormat::A8, left->getPixelFormat());
+    EXPECT_EQ(Texture2D::PixelFormat::RGBA8888, left->getPixelFormat());
+    EXPECT_TRUE(left->hasPremultipliedAlpha());
     EXPECT_EQ(200, left->getPixelsWide());
     int l0, l1, r0, r1;
     inkColumns(left, l0, l1);

@@ -4,7 +4,9 @@
 // wrong command line.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <limits>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -173,3 +175,54 @@ TEST(Previewer, NumbersReadAsWritten)
 }
 
 } // namespace
+
+// The picture the previewer saves is the frame the engine draws, byte for
+// byte what utils::captureScreen saves of the next frame.
+TEST(Previewer, SavesTheScreenAsTheEngineCapturesIt)
+{
+    cocos2d::FileUtils* files = cocos2d::FileUtils::getInstance();
+    const std::string saved = files->getWritablePath() + "preview_lobby.png";
+    const std::string captured = files->getWritablePath() + "preview_captured.png";
+    files->removeFile(saved);
+    files->removeFile(captured);
+    LayoutPreviewOptions options;
+    options.file = "layouts/lobby.json";
+    options.frame = cocos2d::Size(1136, 640);
+    {
+        LayoutPreview preview(options);
+        std::string message;
+        ASSERT_TRUE(preview.Load(message)) << message;
+        ASSERT_TRUE(preview.SavePicture(saved, message)) << message;
+        bool capturedOk = false;
+        cocos2d::utils::captureScreen([&](bool ok, const std::string&) { capturedOk = ok; }, captured);
+        cocos2d::Director::getInstance()->mainLoop(0.0f);
+        ASSERT_TRUE(capturedOk);
+    }
+    cocos2d::Image* picture = new cocos2d::Image();
+    cocos2d::Image* capture = new cocos2d::Image();
+    ASSERT_TRUE(picture->initWithImageFile(saved));
+    ASSERT_TRUE(capture->initWithImageFile(captured));
+    EXPECT_EQ(picture->getWidth(), 1136);
+    EXPECT_EQ(picture->getHeight(), 640);
+    ASSERT_EQ(picture->getDataLen(), capture->getDataLen());
+    EXPECT_EQ(0, std::memcmp(picture->getData(), capture->getData(), static_cast<size_t>(picture->getDataLen())));
+    // a screen, not an empty window: many colours across it
+    std::set<unsigned> colours;
+    const int channels = picture->getRenderFormat() == cocos2d::Texture2D::PixelFormat::RGB888 ? 3 : 4;
+    for (ssize_t i = 0; i + 2 < picture->getDataLen(); i += channels * 97)
+        colours.insert(picture->getData()[i] << 16 | picture->getData()[i + 1] << 8 | picture->getData()[i + 2]);
+    EXPECT_GT(colours.size(), 20u);
+    picture->release();
+    capture->release();
+    files->removeFile(saved);
+    files->removeFile(captured);
+}
+
+TEST(Previewer, SaysWhenThePictureCannotBeWritten)
+{
+    PreviewRun run({ "layouts/lobby.json", "--png", "no_such_folder/deeper/lobby.png" });
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.str().find("cannot write the picture no_such_folder/deeper/lobby.png"), std::string::npos)
+        << run.err.str();
+    EXPECT_NE(run.out.str().find("CParseLayer"), std::string::npos); // the tree comes all the same
+}

@@ -1,9 +1,12 @@
 // The sprite button: looks cut from a strip, toggling, scale and tint
 // feedback, one press at a time across the scene, scroll claiming, drift,
 // long press, hover by the mouse, label and background, grey scale.
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "WidgetTestFixture.h"
+#include "renderer/CCSoftwareRenderer.h"
 #include "widgets/CCScale9SpriteEx.h"
 #include "widgets/CSpriteButton.h"
 #include "widgets/CSpriteLabel.h"
@@ -341,4 +344,34 @@ TEST_F(ButtonTest, GreyScaleDrawsItsOwnQuad)
     EXPECT_FALSE(button->GetGreyScale());
     EXPECT_EQ(button->getGLProgramState(), cocos2d::GLProgramState::getOrCreateWithGLProgramName(
                                                cocos2d::GLProgram::SHADER_NAME_POSITION_TEXTURE_COLOR_NO_MVP));
+}
+
+// What a player sees: the grey button drawn in greys of the same brightness
+// as its normal twin's colours.
+TEST_F(ButtonTest, GreyScaleButtonIsDrawnGreyBesideItsColouredTwin)
+{
+    stripButton("normal", Vec2(200, 200));
+    CSpriteButton* grey = stripButton("grey", Vec2(400, 200));
+    grey->SetGreyScale(true);
+    frames(1, 0.016f);
+    const cocos2d::SoftwareTarget& frame = director->getRenderer()->getSoftwareRenderer()->getTarget();
+    auto pixel = [&](float x, float y) {
+        const unsigned char* p = frame.getPixels() +
+                                 (static_cast<size_t>(frame.getHeight() - 1 - static_cast<int>(y)) * frame.getWidth() +
+                                  static_cast<size_t>(x)) * 4;
+        return std::vector<int>{p[0], p[1], p[2]};
+    };
+    int coloured = 0;
+    for (float dx = -40; dx <= 40; dx += 10) {
+        std::vector<int> n = pixel(200 + dx, 200), g = pixel(400 + dx, 200);
+        EXPECT_NEAR(g[0], g[1], 2) << dx;
+        EXPECT_NEAR(g[1], g[2], 2) << dx;
+        const float luminance = 0.299f * n[0] + 0.587f * n[1] + 0.114f * n[2];
+        EXPECT_NEAR(g[0], luminance, 3) << dx;
+        coloured += std::abs(n[0] - n[1]) > 10 || std::abs(n[1] - n[2]) > 10;
+    }
+    EXPECT_GT(coloured, 0); // the twin is not grey itself
+    grey->SetGreyScale(false);
+    frames(1, 0.016f);
+    EXPECT_EQ(pixel(200, 200), pixel(400, 200));
 }

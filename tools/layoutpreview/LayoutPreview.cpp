@@ -8,17 +8,20 @@
 #include "layout/CParseJson.h"
 #include "layout/CParseLayer.h"
 #include "services/CAutoScreen.h"
+#include "renderer/CCSoftwareRenderer.h"
 #include "spine/Json.h"
 
 namespace {
 
 const char* const kUsage =
-    "usage: layoutpreview [--frame WxH] [--design WxH] [--search DIR]... FILE.json\n"
+    "usage: layoutpreview [--frame WxH] [--design WxH] [--search DIR]... [--png OUT.png] FILE.json\n"
     "  Loads a layout file as a game does and prints its widget tree.\n"
     "  --frame WxH    the window size in pixels (default 960x640)\n"
     "  --design WxH   the game's design resolution (default: the layout's own)\n"
     "  --search DIR   another folder to look for pictures in (the layout's own\n"
-    "                 folder is searched first)\n";
+    "                 folder is searched first)\n"
+    "  --png OUT.png  also save the screen as the engine draws it, as a PNG\n"
+    "                 picture of the window's size\n";
 
 const int kMaxSide = 16384;
 
@@ -74,7 +77,7 @@ bool ParseLayoutPreviewArguments(const std::vector<std::string>& args, LayoutPre
             options.help = true;
             continue;
         }
-        if (arg == "--frame" || arg == "--design" || arg == "--search") {
+        if (arg == "--frame" || arg == "--design" || arg == "--search" || arg == "--png") {
             if (i + 1 >= args.size()) {
                 message = arg + " needs a value";
                 return false;
@@ -82,6 +85,8 @@ bool ParseLayoutPreviewArguments(const std::vector<std::string>& args, LayoutPre
             const std::string& value = args[++i];
             if (arg == "--search") {
                 options.searchPaths.push_back(value);
+            } else if (arg == "--png") {
+                options.picture = value;
             } else if (!ParseSize(value, arg == "--frame" ? options.frame : options.design)) {
                 message = arg + " takes WIDTHxHEIGHT in pixels (1 to 16384 each), not \"" + value + "\"";
                 return false;
@@ -220,6 +225,26 @@ std::string LayoutPreview::Describe() const
            room + ")";
 }
 
+bool LayoutPreview::SavePicture(const std::string& path, std::string& message)
+{
+    cocos2d::Director* director = cocos2d::Director::getInstance();
+    if (!m_bStarted || director->getRenderer() == nullptr) {
+        message = "no screen loaded to draw";
+        return false;
+    }
+    director->mainLoop(0.0f);
+    cocos2d::Image* image = director->getRenderer()->getSoftwareRenderer()->newImage();
+    if (image == nullptr) {
+        message = "the window of " + SizeText(m_sOptions.frame) + " gives no picture";
+        return false;
+    }
+    const bool saved = image->saveToFile(path);
+    image->release();
+    if (!saved)
+        message = "cannot write the picture " + path;
+    return saved;
+}
+
 int RunLayoutPreview(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     LayoutPreviewOptions options;
@@ -239,5 +264,9 @@ int RunLayoutPreview(const std::vector<std::string>& args, std::ostream& out, st
     }
     out << preview.Describe() << "\n";
     PrintWidgetTree(preview.GetLayer(), out);
+    if (!options.picture.empty() && !preview.SavePicture(options.picture, message)) {
+        err << "layoutpreview: " << message << "\n";
+        return 1;
+    }
     return 0;
 }

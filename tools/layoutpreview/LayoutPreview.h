@@ -21,6 +21,8 @@ struct LayoutPreviewOptions {
     cocos2d::Size design = cocos2d::Size::ZERO;
     // Folders searched for the pictures, after the layout file's own folder.
     std::vector<std::string> searchPaths;
+    // Where to save the screen as the engine draws it (PNG); empty: nowhere.
+    std::string picture;
     bool help = false;
 };
 
@@ -49,6 +51,11 @@ public:
     // One line: the file, design, frame and the scene the adaptation chose.
     std::string Describe() const;
 
+    // Draws a frame of the loaded screen and saves it as PNG at path (the
+    // frame's size, top row first); false with a message when the frame is
+    // empty or the file cannot be written.
+    bool SavePicture(const std::string& path, std::string& message);
+
 private:
     // The layout's design size from its text; false with a message when the
     // text is not a layout.
@@ -63,7 +70,8 @@ private:
     bool m_bSearching;
 };
 
-// The whole program: arguments, load, tree. Returns the exit status: 0 when
-// the tree was printed, 1 when the layout cannot be read or parsed, 2 for a
-// usage error.
+// The whole program: arguments, load, tree, picture. Returns the exit
+// status: 0 when the tree was printed (and the picture saved, when asked
+// for), 1 when the layout cannot be read or parsed or the picture cannot be
+// written, 2 for a usage error.
 int RunLayoutPreview(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

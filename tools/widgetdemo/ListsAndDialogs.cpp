@@ -27,6 +27,7 @@ using Direction = cocos2d::extension::ScrollView::Direction;
 // The demo's output and clock, lent by its main part.
 DemoSay g_say = nullptr;
 DemoFrames g_frames = nullptr;
+DemoSnap g_snap = nullptr;
 
 std::string Format(const char* format, double a, double b = 0, double c = 0)
 {
@@ -193,6 +194,7 @@ void Alert(Scene* scene, Game* game, Pointer& pointer)
     pointer.Move(onCancel);
     g_say(std::string("pointer over cancel: ")
           + (cancel->GetButtonStatus() == CSpriteButton::BUTTON_HOVER ? "hover" : "no hover"));
+    g_snap("widgets-alert.png");
     pointer.Click(onCancel);
     g_frames(1);
     pointer.Click(Vec2(100, 600));
@@ -219,6 +221,7 @@ void EditBox(Scene* scene)
     for (unsigned int character : {U'L', U'i', U'\u674e'})
         view->handleChar(character);
     show("typed L, i, \xe6\x9d\x8e");
+    g_snap("widgets-editbox.png");
     view->handleKey(EventKeyboard::KeyCode::KEY_BACKSPACE, true);
     view->handleKey(EventKeyboard::KeyCode::KEY_BACKSPACE, false);
     show("backspace");
@@ -242,6 +245,8 @@ void Lock(Scene* scene, Pointer& pointer)
           + (below->GetButtonStatus() == CSpriteButton::BUTTON_NORMAL ? "no hover, no press" : "reacted"));
     for (int second = 1; second <= 61; ++second) {
         g_frames(60);
+        if (second == 1)
+            g_snap("widgets-lock.png");
         if (second % 20 == 0 || second >= 60)
             g_say(Format("lock shown %.1f s, time-out: ", lock->GetLockTime()) +
                   (lock->GetIsRemoveTime() ? "yes -> the game removes it" : "no"));
@@ -254,10 +259,11 @@ void Lock(Scene* scene, Pointer& pointer)
 
 } // namespace
 
-void ListsAndDialogs(Scene* scene, DemoSay say, DemoFrames frames)
+void ListsAndDialogs(Scene* scene, DemoSay say, DemoFrames frames, DemoSnap snap)
 {
     g_say = say;
     g_frames = frames;
+    g_snap = snap;
     CAutoScreen::SetSceneSize(Director::getInstance()->getWinSize());
     Pointer pointer(Director::getInstance()->getOpenGLView());
     Game* game = new Game();

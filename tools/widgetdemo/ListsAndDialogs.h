@@ -1,5 +1,5 @@
 // The demo's lists, alert box, edit box and lock layer, run in the given
-// scene; the main part lends its output and its clock.
+// scene; the main part lends its output, its clock and its camera.
 #pragma once
 
 #include <string>
@@ -8,5 +8,6 @@
 
 using DemoSay = void (*)(const std::string& text);
 using DemoFrames = void (*)(int count);
+using DemoSnap = void (*)(const std::string& pictureName);
 
-void ListsAndDialogs(cocos2d::Scene* scene, DemoSay say, DemoFrames frames);
+void ListsAndDialogs(cocos2d::Scene* scene, DemoSay say, DemoFrames frames, DemoSnap snap);

@@ -2,6 +2,8 @@
 // buttons in their states, a toggle, a long press, a count-down label,
 // scores, a turn clock and rolling numbers. Input enters through the view
 // as a desktop window delivers it; each line is what a game would see.
+// Given a folder (the first argument), it also saves pictures of the scene
+// at a few moments there, as the engine draws them.
 #include <cstdio>
 #include <string>
 
@@ -22,6 +24,7 @@ const float kFrame = 1.0f / 60;
 const std::string kArt = "widgetdemo_art/";
 
 double g_clock = 0;
+std::string g_pictures;
 
 void Say(const std::string& text)
 {
@@ -35,6 +38,23 @@ void Frames(int count)
         cocos2d::Director::getInstance()->mainLoop(kFrame);
         g_clock += kFrame;
     }
+}
+
+// The next frame saved as a PNG picture in the pictures folder.
+void Snap(const std::string& name)
+{
+    if (g_pictures.empty())
+        return;
+    bool saved = false;
+    std::string file;
+    cocos2d::utils::captureScreen(
+        [&](bool ok, const std::string& path) {
+            saved = ok;
+            file = path;
+        },
+        g_pictures + "/" + name);
+    Frames(1);
+    Say(saved ? "picture " + name : "picture " + name + ": not written to " + file);
 }
 
 const char* StateName(CSpriteButton::BUTTON_ENUM state)
@@ -150,6 +170,15 @@ void Buttons(cocos2d::Scene* scene, Game* game, Mouse& mouse)
 
     ok->SetGreyScale(true);
     Say(std::string("ok in grey scale: ") + (ok->GetGreyScale() ? "on" : "off"));
+    hold->SetGreyScale(true);
+    Say(std::string("hold in grey scale: ") + (hold->GetGreyScale() ? "on" : "off"));
+    mouse.Move(playAt);
+    mouse.Down(playAt);
+    Frames(6);
+    Say("play held down: " + Look(play));
+    Snap("widgets-buttons.png");
+    mouse.Up(playAt);
+    mouse.Move(cocos2d::Vec2(200, 300));
 }
 
 void Labels(cocos2d::Scene* scene, Game* game)
@@ -201,6 +230,7 @@ void Numbers(cocos2d::Scene* scene, Game* game)
 {
     std::printf("-- numbers on a character map\n");
     CCLabelAtlasEx* number = CCLabelAtlasEx::create("0", kArt + "charmap208x24.png", 16, 24, '0');
+    number->setPosition(cocos2d::Vec2(560, 60));
     scene->addChild(number);
     number->SetLabelNumWithUnit(150000000);
     Say("150000000 with unit glyphs -> \"" + number->getString() + "\"");
@@ -219,6 +249,7 @@ void Numbers(cocos2d::Scene* scene, Game* game)
     CCLabelAtlasEx* seconds =
         CCLabelAtlasEx::createWithCountDown("03", kArt + "charmap208x24.png", 16, 24, '0', 3.0f);
     seconds->setName("seconds");
+    seconds->setPosition(cocos2d::Vec2(760, 60));
     seconds->SetSelectorEnded(game, CC_CALLFUNCN_SELECTOR(Game::CountDownEnded));
     scene->addChild(seconds);
     shown.clear();
@@ -233,8 +264,10 @@ void Numbers(cocos2d::Scene* scene, Game* game)
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    if (argc > 1)
+        g_pictures = argv[1];
     cocos2d::Director* director = cocos2d::Director::getInstance();
     cocos2d::GLView* view = cocos2d::GLViewImpl::createWithRect("widgets", cocos2d::Rect(0, 0, kWidth, kHeight));
     director->setOpenGLView(view);
@@ -248,7 +281,7 @@ int main()
     Buttons(scene, game, mouse);
     Labels(scene, game);
     Numbers(scene, game);
-    ListsAndDialogs(scene, Say, Frames);
+    ListsAndDialogs(scene, Say, Frames, Snap);
 
     director->end();
     director->mainLoop(0);

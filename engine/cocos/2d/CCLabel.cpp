@@ -384,7 +384,6 @@ void Label::createSpriteForSystemFont()
             _textSprite->retain();
             _textSprite->setAnchorPoint(Vec2::ANCHOR_BOTTOM_LEFT);
             _textSprite->setBlendFunc(_blendFunc);
-            _textSprite->setOpacityModifyRGB(_isOpacityModifyRGB);
             _textSprite->updateDisplayedColor(_displayedColor);
             _textSprite->updateDisplayedOpacity(_displayedOpacity);
         }

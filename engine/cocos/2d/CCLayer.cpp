@@ -1,5 +1,7 @@
 #include "2d/CCLayer.h"
 
+#include "renderer/CCRenderer.h"
+
 #include "base/CCDirector.h"
 #include "base/CCEventDispatcher.h"
 #include "base/CCEventListenerKeyboard.h"
@@ -314,8 +316,6 @@ void LayerColor::updateColor()
 
 void LayerColor::draw(Renderer* renderer, const Mat4& transform, uint32_t flags)
 {
-    CC_UNUSED_PARAM(renderer);
-    CC_UNUSED_PARAM(flags);
     // The quad in world space, as a GPU would receive it.
     for (int i = 0; i < 4; ++i)
     {
@@ -323,6 +323,18 @@ void LayerColor::draw(Renderer* renderer, const Mat4& transform, uint32_t flags)
         transform.transformPoint(&pos);
         _noMVPVertices[i] = pos;
     }
+    if (!renderer) return;
+    _customCommand.init(_globalZOrder, transform, flags);
+    _customCommand.func = CC_CALLBACK_0(LayerColor::onDraw, this, transform, flags);
+    renderer->addCommand(&_customCommand);
+}
+
+void LayerColor::onDraw(const Mat4& transform, uint32_t flags)
+{
+    CC_UNUSED_PARAM(transform);
+    CC_UNUSED_PARAM(flags);
+    Renderer* renderer = _director->getRenderer();
+    if (renderer) renderer->getSoftwareRenderer()->drawColorQuad(_noMVPVertices, _squareColors, _blendFunc);
 }
 
 std::string LayerColor::getDescription() const

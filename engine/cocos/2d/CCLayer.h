@@ -6,6 +6,7 @@
 #include "base/CCEventKeyboard.h"
 #include "base/CCProtocols.h"
 #include "base/CCTouch.h"
+#include "renderer/CCCustomCommand.h"
 
 NS_CC_BEGIN
 
@@ -93,11 +94,13 @@ public:
 
 protected:
     virtual void updateColor() override;
+    void onDraw(const Mat4& transform, uint32_t flags);
 
     BlendFunc _blendFunc;
     Vec2 _squareVertices[4];
     Color4F _squareColors[4];
     Vec3 _noMVPVertices[4];
+    CustomCommand _customCommand;
 
 private:
     CC_DISALLOW_COPY_AND_ASSIGN(LayerColor);

@@ -486,6 +486,10 @@ void Director::drawScene()
     if (_nextScene)
         setNextScene();
 
+#if CC_DIRECTOR_HAS_RENDERER
+    if (_renderer)
+        _renderer->clear();
+#endif
     pushMatrix(MATRIX_STACK_TYPE::MATRIX_STACK_MODELVIEW);
     _eventDispatcher->dispatchEvent(_eventBeforeDraw);
     if (_runningScene)

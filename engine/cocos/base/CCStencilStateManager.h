@@ -3,6 +3,7 @@
 
 #include "platform/CCGL.h"
 #include "platform/CCPlatformMacros.h"
+#include "renderer/CCSoftwareStencil.h"
 
 NS_CC_BEGIN
 
@@ -37,6 +38,10 @@ private:
     bool _inverted;
     // whether this node's layer was opened (it is not past the eighth)
     bool _layerOpened;
+    // the bits of this layer and the layers around it
+    GLint _maskLayerLE;
+    // the stencil state before the layer opened, put back when it closes
+    SoftwareStencil _saved;
 };
 
 NS_CC_END

@@ -3,6 +3,12 @@
 #include <chrono>
 #include <stdlib.h>
 #include "2d/CCNode.h"
+#include "base/CCDirector.h"
+#include "base/CCEventDispatcher.h"
+#include "base/CCEventListenerCustom.h"
+#include "platform/CCFileUtils.h"
+#include "platform/CCImage.h"
+#include "renderer/CCRenderer.h"
 
 NS_CC_BEGIN
 
@@ -21,6 +27,35 @@ int ccNextPOT(int x)
 
 namespace utils
 {
+
+namespace
+{
+EventListenerCustom* s_captureScreenListener = nullptr;
+}
+
+void captureScreen(const std::function<void(bool, const std::string&)>& afterCaptured, const std::string& filename)
+{
+    if (s_captureScreenListener) return;
+    Director* director = Director::getInstance();
+    EventDispatcher* dispatcher = director->getEventDispatcher();
+    if (!dispatcher) return;
+    s_captureScreenListener = dispatcher->addCustomEventListener(
+        Director::EVENT_AFTER_DRAW, [afterCaptured, filename](EventCustom*) {
+            Director* d = Director::getInstance();
+            d->getEventDispatcher()->removeEventListener(s_captureScreenListener);
+            s_captureScreenListener = nullptr;
+            FileUtils* files = FileUtils::getInstance();
+            std::string outputFile = files->isAbsolutePath(filename) ? filename : files->getWritablePath() + filename;
+            bool succeed = false;
+            Renderer* renderer = d->getRenderer();
+            if (Image* image = renderer ? renderer->getSoftwareRenderer()->newImage() : nullptr)
+            {
+                succeed = !filename.empty() && image->saveToFile(outputFile);
+                image->release();
+            }
+            if (afterCaptured) afterCaptured(succeed, outputFile);
+        });
+}
 
 Rect getCascadeBoundingBox(Node* node)
 {

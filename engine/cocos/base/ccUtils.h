@@ -1,6 +1,7 @@
 #ifndef __SUPPORT_CCUTILS_H__
 #define __SUPPORT_CCUTILS_H__
 
+#include <functional>
 #include <string>
 #include <vector>
 #include "math/CCGeometry.h"
@@ -23,6 +24,12 @@ namespace utils
     CC_DLL Node* findChild(Node* levelRoot, int tag);
     CC_DLL std::vector<Node*> findChildren(const Node& node, const std::string& name);
     CC_DLL double atof(const char* str);
+    // Saves the next drawn frame as an image file (PNG) once it is drawn
+    // and tells afterCaptured whether that worked and where the file is. A
+    // relative name goes into the writable path. One capture at a time:
+    // a second call before the frame is drawn is ignored.
+    CC_DLL void captureScreen(const std::function<void(bool, const std::string&)>& afterCaptured,
+                              const std::string& filename);
     // Seconds since the epoch, with fractions.
     CC_DLL double gettime();
     CC_DLL long long getTimeInMilliseconds();

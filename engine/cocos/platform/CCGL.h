@@ -3,10 +3,14 @@
 
 // The engine draws without a GPU: these are the OpenGL ES 2 types and the
 // constants the engine's interfaces carry (blend factors, pixel formats,
-// texture parameters). Drawing calls are accepted and do nothing.
+// texture parameters). The state calls of the scissor and stencil tests act
+// on the software renderer's frame (renderer/CCSoftwareRenderer.h); other
+// calls are accepted and do nothing.
 
 #include <stddef.h>
 #include <stdint.h>
+
+#include "platform/CCPlatformMacros.h"
 
 typedef unsigned int GLenum;
 typedef unsigned char GLboolean;
@@ -105,22 +109,24 @@ typedef ptrdiff_t GLsizeiptr;
 #define GL_NO_ERROR 0
 #endif
 
+// Kept by the software renderer made current last.
+CC_DLL void glEnable(GLenum cap);
+CC_DLL void glDisable(GLenum cap);
+CC_DLL GLboolean glIsEnabled(GLenum cap);
+CC_DLL void glScissor(GLint x, GLint y, GLsizei width, GLsizei height);
+CC_DLL void glStencilFunc(GLenum func, GLint ref, GLuint mask);
+CC_DLL void glStencilOp(GLenum fail, GLenum zfail, GLenum zpass);
+CC_DLL void glStencilMask(GLuint mask);
+
 // Accepted and ignored: there is no GPU behind the engine.
-inline void glEnable(GLenum) {}
-inline void glDisable(GLenum) {}
 inline void glBlendFunc(GLenum, GLenum) {}
 inline void glDrawArrays(GLenum, GLint, GLsizei) {}
 inline void glDrawElements(GLenum, GLsizei, GLenum, const void*) {}
 inline void glLineWidth(GLfloat) {}
-inline void glScissor(GLint, GLint, GLsizei, GLsizei) {}
-inline void glStencilFunc(GLenum, GLint, GLuint) {}
-inline void glStencilOp(GLenum, GLenum, GLenum) {}
-inline void glStencilMask(GLuint) {}
 inline void glColorMask(GLboolean, GLboolean, GLboolean, GLboolean) {}
 inline void glDepthMask(GLboolean) {}
 inline void glClear(GLbitfield) {}
 inline void glClearColor(GLclampf, GLclampf, GLclampf, GLclampf) {}
 inline GLenum glGetError() { return GL_NO_ERROR; }
-inline GLboolean glIsEnabled(GLenum) { return GL_FALSE; }
 
 #endif

@@ -10,6 +10,7 @@
 #include "base/CCIMEDispatcher.h"
 #include "base/CCTouch.h"
 #include "base/ccUTF8.h"
+#include "renderer/CCSoftwareRenderer.h"
 
 NS_CC_BEGIN
 
@@ -48,7 +49,6 @@ GLView::GLView()
 , _frameZoomFactor(1.0f)
 , _imeKeyboardOpen(false)
 , _shouldClose(false)
-, _scissorEnabled(false)
 , _mouseEmulatesTouch(true)
 , _mouseCaptured(false)
 , _mouseButtonsDown(0)
@@ -178,10 +178,29 @@ Vec2 GLView::getVisibleOrigin() const
     return Vec2::ZERO;
 }
 
+// The scissor box is the software renderer's, as it is the GPU's for a real
+// view: both corners to whole pixels, then the box between them.
 void GLView::setScissorInPoints(float x, float y, float w, float h)
 {
-    _scissorEnabled = true;
-    _scissorRect.setRect(x, y, w, h);
+    auto pixel = [](float v) { return std::isfinite(v) ? static_cast<GLint>(std::max(-1.0e9f, std::min(1.0e9f, v))) : 0; };
+    GLint x1 = pixel(x * _scaleX + _viewPortRect.origin.x), y1 = pixel(y * _scaleY + _viewPortRect.origin.y);
+    GLint x2 = pixel((x + w) * _scaleX + _viewPortRect.origin.x), y2 = pixel((y + h) * _scaleY + _viewPortRect.origin.y);
+    glScissor(x1, y1, x2 - x1, y2 - y1);
+}
+
+bool GLView::isScissorEnabled()
+{
+    return glIsEnabled(GL_SCISSOR_TEST) != GL_FALSE;
+}
+
+Rect GLView::getScissorRect() const
+{
+    SoftwareRenderer* software = SoftwareRenderer::getCurrent();
+    if (!software || _scaleX == 0 || _scaleY == 0) return Rect::ZERO;
+    int box[4];
+    software->getTarget().getScissorBox(box);
+    return Rect((box[0] - _viewPortRect.origin.x) / _scaleX, (box[1] - _viewPortRect.origin.y) / _scaleY,
+                box[2] / _scaleX, box[3] / _scaleY);
 }
 
 const Rect& GLView::getViewPortRect() const

@@ -84,8 +84,8 @@ public:
 
     virtual void setViewPortInPoints(float x, float y, float w, float h) { CC_UNUSED_PARAM(x); CC_UNUSED_PARAM(y); CC_UNUSED_PARAM(w); CC_UNUSED_PARAM(h); }
     virtual void setScissorInPoints(float x, float y, float w, float h);
-    virtual bool isScissorEnabled() { return _scissorEnabled; }
-    virtual Rect getScissorRect() const { return _scissorRect; }
+    virtual bool isScissorEnabled();
+    virtual Rect getScissorRect() const;
 
     virtual void setViewName(const std::string& viewname) { _viewName = viewname; }
     const std::string& getViewName() const { return _viewName; }
@@ -136,8 +136,6 @@ protected:
     float _frameZoomFactor;
     bool _imeKeyboardOpen;
     bool _shouldClose;
-    bool _scissorEnabled;
-    Rect _scissorRect;
 
     // Touches in progress, by platform id, each with its slot (the touch id
     // listeners see).

@@ -5,7 +5,7 @@
 NS_CC_BEGIN
 
 QuadCommand::QuadCommand()
-    : _materialID(0), _textureID(0), _glProgramState(nullptr), _blendType(BlendFunc::DISABLE), _quads(nullptr),
+    : _materialID(0), _textureID(0), _texture(nullptr), _glProgramState(nullptr), _blendType(BlendFunc::DISABLE), _quads(nullptr),
       _quadCount(0)
 {
     _type = Type::QUAD_COMMAND;
@@ -18,6 +18,7 @@ void QuadCommand::init(float globalOrder, Texture2D* texture, GLProgramState* gl
                        uint32_t flags)
 {
     init(globalOrder, texture ? texture->getName() : 0, glProgramState, blendType, quads, quadCount, mv, flags);
+    _texture = texture;
 }
 
 void QuadCommand::init(float globalOrder, GLuint textureID, GLProgramState* shader, const BlendFunc& blendType,
@@ -25,6 +26,7 @@ void QuadCommand::init(float globalOrder, GLuint textureID, GLProgramState* shad
 {
     RenderCommand::init(globalOrder, mv, flags);
     _textureID = textureID;
+    _texture = nullptr;
     _glProgramState = shader;
     _blendType = blendType;
     _quads = quads;

@@ -24,6 +24,8 @@ public:
 
     uint32_t getMaterialID() const { return _materialID; }
     GLuint getTextureID() const { return _textureID; }
+    /** The texture given to init (null when only its name was). */
+    Texture2D* getTexture() const { return _texture; }
     V3F_C4B_T2F_Quad* getQuads() const { return _quads; }
     ssize_t getQuadCount() const { return _quadCount; }
     GLProgramState* getGLProgramState() const { return _glProgramState; }
@@ -32,6 +34,7 @@ public:
 protected:
     uint32_t _materialID;
     GLuint _textureID;
+    Texture2D* _texture;
     GLProgramState* _glProgramState;
     BlendFunc _blendType;
     V3F_C4B_T2F_Quad* _quads;

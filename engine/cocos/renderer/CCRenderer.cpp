@@ -76,6 +76,8 @@ void Renderer::visitQueue(int queueID, int depth)
             lastMaterial = quad->getMaterialID();
             _drawnVertices += quad->getQuadCount() * 4;
             _currentFrame.push_back(drawn);
+            _software.drawQuads(quad->getTexture(), quad->getGLProgramState(), quad->getBlendType(), quad->getQuads(),
+                                quad->getQuadCount(), quad->getModelView());
             break;
         }
         case RenderCommand::Type::CUSTOM_COMMAND:
@@ -99,10 +101,16 @@ void Renderer::visitQueue(int queueID, int depth)
     }
 }
 
+void Renderer::clear()
+{
+    _software.beginFrame(_clearColor);
+}
+
 void Renderer::render()
 {
     if (_isRendering) return;
     _isRendering = true;
+    _software.prepare();
     _currentFrame.clear();
     visitQueue(0, 0);
     _lastFrame.swap(_currentFrame);

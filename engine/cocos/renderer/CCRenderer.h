@@ -9,6 +9,7 @@
 #include "math/Mat4.h"
 #include "platform/CCGL.h"
 #include "renderer/CCRenderCommand.h"
+#include "renderer/CCSoftwareRenderer.h"
 
 NS_CC_BEGIN
 
@@ -17,8 +18,9 @@ class GroupCommand;
 /** Collects the commands of one frame in queues and plays them back in
  *  order: queue 0 first, sorted by global z-order (stable, so equal orders
  *  keep the order of the visit); a group command plays its own queue at its
- *  place. Custom commands run their functions; quads are counted. What was
- *  drawn in the last frame can be read back. */
+ *  place. Custom commands run their functions; quads are drawn into the
+ *  software back end's frame, which clear() starts. What was played back in
+ *  the last frame can be listed. */
 class CC_DLL Renderer
 {
 public:
@@ -53,7 +55,8 @@ public:
     void render();
     /** Drops the recorded commands without playing them. */
     void clean();
-    void clear() {}
+    /** Starts a frame: the view's frame size, in the clear colour. */
+    void clear();
 
     void setClearColor(const Color4F& clearColor) { _clearColor = clearColor; }
     const Color4F& getClearColor() const { return _clearColor; }
@@ -78,6 +81,9 @@ public:
     /** The commands played back by the last render(), in order. */
     const std::vector<DrawnCommand>& getLastFrameCommands() const { return _lastFrame; }
 
+    /** The back end the commands are drawn into (this engine's own). */
+    SoftwareRenderer* getSoftwareRenderer() { return &_software; }
+
 protected:
     void visitQueue(int queueID, int depth);
 
@@ -90,6 +96,7 @@ protected:
     ssize_t _drawnVertices;
     bool _depthTest;
     bool _isRendering;
+    SoftwareRenderer _software;
 };
 
 NS_CC_END

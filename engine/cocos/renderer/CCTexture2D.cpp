@@ -12,6 +12,7 @@
 #include "platform/CCSystemFont.h"
 #include "renderer/CCGLProgram.h"
 #include "renderer/CCGLProgramCache.h"
+#include "renderer/CCPixelConversion.h"
 
 NS_CC_BEGIN
 
@@ -30,103 +31,6 @@ float contentScale()
     Director* director = Director::getInstance();
     float scale = director ? director->getContentScaleFactor() : 1.0f;
     return scale > 0 ? scale : 1.0f;
-}
-
-// Pixel conversion goes through RGBA8888: decode one pixel, encode it again.
-void decodePixel(Texture2D::PixelFormat f, const unsigned char* p, unsigned char out[4])
-{
-    switch (f)
-    {
-    case Texture2D::PixelFormat::RGBA8888: std::memcpy(out, p, 4); break;
-    case Texture2D::PixelFormat::BGRA8888: out[0] = p[2]; out[1] = p[1]; out[2] = p[0]; out[3] = p[3]; break;
-    case Texture2D::PixelFormat::RGB888: out[0] = p[0]; out[1] = p[1]; out[2] = p[2]; out[3] = 255; break;
-    case Texture2D::PixelFormat::A8: out[0] = out[1] = out[2] = 255; out[3] = p[0]; break;
-    case Texture2D::PixelFormat::I8: out[0] = out[1] = out[2] = p[0]; out[3] = 255; break;
-    case Texture2D::PixelFormat::AI88: out[0] = out[1] = out[2] = p[0]; out[3] = p[1]; break;
-    case Texture2D::PixelFormat::RGB565:
-    {
-        unsigned v = static_cast<unsigned>(p[0] | (p[1] << 8));
-        out[0] = static_cast<unsigned char>(((v >> 11) & 31) * 255 / 31);
-        out[1] = static_cast<unsigned char>(((v >> 5) & 63) * 255 / 63);
-        out[2] = static_cast<unsigned char>((v & 31) * 255 / 31);
-        out[3] = 255;
-        break;
-    }
-    case Texture2D::PixelFormat::RGBA4444:
-    {
-        unsigned v = static_cast<unsigned>(p[0] | (p[1] << 8));
-        out[0] = static_cast<unsigned char>(((v >> 12) & 15) * 17);
-        out[1] = static_cast<unsigned char>(((v >> 8) & 15) * 17);
-        out[2] = static_cast<unsigned char>(((v >> 4) & 15) * 17);
-        out[3] = static_cast<unsigned char>((v & 15) * 17);
-        break;
-    }
-    case Texture2D::PixelFormat::RGB5A1:
-    {
-        unsigned v = static_cast<unsigned>(p[0] | (p[1] << 8));
-        out[0] = static_cast<unsigned char>(((v >> 11) & 31) * 255 / 31);
-        out[1] = static_cast<unsigned char>(((v >> 6) & 31) * 255 / 31);
-        out[2] = static_cast<unsigned char>(((v >> 1) & 31) * 255 / 31);
-        out[3] = (v & 1) ? 255 : 0;
-        break;
-    }
-    default: out[0] = out[1] = out[2] = out[3] = 0; break;
-    }
-}
-
-void encodePixel(Texture2D::PixelFormat f, const unsigned char in[4], unsigned char* p)
-{
-    switch (f)
-    {
-    case Texture2D::PixelFormat::RGBA8888: std::memcpy(p, in, 4); break;
-    case Texture2D::PixelFormat::BGRA8888: p[0] = in[2]; p[1] = in[1]; p[2] = in[0]; p[3] = in[3]; break;
-    case Texture2D::PixelFormat::RGB888: std::memcpy(p, in, 3); break;
-    case Texture2D::PixelFormat::A8: p[0] = in[3]; break;
-    case Texture2D::PixelFormat::I8: p[0] = static_cast<unsigned char>((in[0] * 299 + in[1] * 587 + in[2] * 114) / 1000); break;
-    case Texture2D::PixelFormat::AI88:
-        p[0] = static_cast<unsigned char>((in[0] * 299 + in[1] * 587 + in[2] * 114) / 1000);
-        p[1] = in[3];
-        break;
-    case Texture2D::PixelFormat::RGB565:
-    {
-        unsigned v = ((in[0] >> 3u) << 11) | ((in[1] >> 2u) << 5) | (in[2] >> 3u);
-        p[0] = static_cast<unsigned char>(v & 0xFF);
-        p[1] = static_cast<unsigned char>(v >> 8);
-        break;
-    }
-    case Texture2D::PixelFormat::RGBA4444:
-    {
-        unsigned v = ((in[0] >> 4u) << 12) | ((in[1] >> 4u) << 8) | ((in[2] >> 4u) << 4) | (in[3] >> 4u);
-        p[0] = static_cast<unsigned char>(v & 0xFF);
-        p[1] = static_cast<unsigned char>(v >> 8);
-        break;
-    }
-    case Texture2D::PixelFormat::RGB5A1:
-    {
-        unsigned v = ((in[0] >> 3u) << 11) | ((in[1] >> 3u) << 6) | ((in[2] >> 3u) << 1) | (in[3] >= 128 ? 1u : 0u);
-        p[0] = static_cast<unsigned char>(v & 0xFF);
-        p[1] = static_cast<unsigned char>(v >> 8);
-        break;
-    }
-    default: break;
-    }
-}
-
-bool convertible(Texture2D::PixelFormat f)
-{
-    switch (f)
-    {
-    case Texture2D::PixelFormat::RGBA8888:
-    case Texture2D::PixelFormat::BGRA8888:
-    case Texture2D::PixelFormat::RGB888:
-    case Texture2D::PixelFormat::A8:
-    case Texture2D::PixelFormat::I8:
-    case Texture2D::PixelFormat::AI88:
-    case Texture2D::PixelFormat::RGB565:
-    case Texture2D::PixelFormat::RGBA4444:
-    case Texture2D::PixelFormat::RGB5A1: return true;
-    default: return false;
-    }
 }
 
 } // namespace
@@ -257,7 +161,7 @@ bool Texture2D::initWithData(const void* data, ssize_t dataLen, Texture2D::Pixel
                              int pixelsHigh, const Size& contentSize)
 {
     if (!data || dataLen <= 0 || pixelsWide <= 0 || pixelsHigh <= 0) return false;
-    if (!convertible(pixelFormat)) return false;
+    if (!pixels::convertible(pixelFormat)) return false;
     unsigned int bpp = getBitsPerPixelForFormat(pixelFormat);
     long long need = static_cast<long long>(pixelsWide) * pixelsHigh * bpp / 8;
     if (static_cast<long long>(dataLen) < need) return false; // never read past the caller's buffer
@@ -301,7 +205,7 @@ bool Texture2D::initWithImage(Image* image, PixelFormat format)
     int w = image->getWidth(), h = image->getHeight();
     PixelFormat source = image->getRenderFormat();
     PixelFormat target = (format == PixelFormat::NONE || format == PixelFormat::AUTO) ? source : format;
-    if (!convertible(source) || !convertible(target)) return false;
+    if (!pixels::convertible(source) || !pixels::convertible(target)) return false;
 
     bool ok;
     Size size(static_cast<float>(w), static_cast<float>(h));
@@ -319,8 +223,8 @@ bool Texture2D::initWithImage(Image* image, PixelFormat format)
         unsigned char rgba[4];
         for (size_t i = 0; i < count; ++i)
         {
-            decodePixel(source, in + i * inBytes, rgba);
-            encodePixel(target, rgba, &converted[i * outBytes]);
+            pixels::decodePixel(source, in + i * inBytes, rgba);
+            pixels::encodePixel(target, rgba, &converted[i * outBytes]);
         }
         ok = initWithData(converted.data(), static_cast<ssize_t>(converted.size()), target, w, h, size);
     }
@@ -366,7 +270,7 @@ bool Texture2D::initWithString(const char* text, const FontDefinition& def)
     int h = static_cast<int>(std::ceil(boxH > 0 ? boxH : textH));
     if (w <= 0 || h <= 0 || w > 8192 || h > 8192) return false;
 
-    std::vector<unsigned char> pixels(static_cast<size_t>(w) * h, 0);
+    std::vector<unsigned char> coverage(static_cast<size_t>(w) * h, 0);
     float top = 0;
     if (def._vertAlignment == TextVAlignment::CENTER) top = (static_cast<float>(h) - textH) / 2;
     else if (def._vertAlignment == TextVAlignment::BOTTOM) top = static_cast<float>(h) - textH;
@@ -376,11 +280,23 @@ bool Texture2D::initWithString(const char* text, const FontDefinition& def)
         if (def._alignment == TextHAlignment::CENTER) x = (static_cast<float>(w) - lines[i].width) / 2;
         else if (def._alignment == TextHAlignment::RIGHT) x = static_cast<float>(w) - lines[i].width;
         float baseline = top + lineHeight * static_cast<float>(i) + font->ascent(size);
-        font->drawLine(lines[i].text, size, pixels.data(), w, h, x, baseline);
+        font->drawLine(lines[i].text, size, coverage.data(), w, h, x, baseline);
     }
-    bool ok = initWithData(pixels.data(), static_cast<ssize_t>(pixels.size()), PixelFormat::A8, w, h,
+    // The text in its fill colour, alpha premultiplied, as the platform's
+    // text drawing hands it over.
+    std::vector<unsigned char> rgba(coverage.size() * 4);
+    const Color3B& fill = def._fontFillColor;
+    for (size_t i = 0; i < coverage.size(); ++i)
+    {
+        unsigned a = (coverage[i] * static_cast<unsigned>(def._fontAlpha) + 127) / 255;
+        rgba[i * 4 + 0] = static_cast<unsigned char>((fill.r * a + 127) / 255);
+        rgba[i * 4 + 1] = static_cast<unsigned char>((fill.g * a + 127) / 255);
+        rgba[i * 4 + 2] = static_cast<unsigned char>((fill.b * a + 127) / 255);
+        rgba[i * 4 + 3] = static_cast<unsigned char>(a);
+    }
+    bool ok = initWithData(rgba.data(), static_cast<ssize_t>(rgba.size()), PixelFormat::RGBA8888, w, h,
                            Size(static_cast<float>(w), static_cast<float>(h)));
-    if (ok) setGLProgram(GLProgramCache::getInstance()->getGLProgram(GLProgram::SHADER_NAME_POSITION_TEXTURE_A8_COLOR));
+    if (ok) _hasPremultipliedAlpha = true;
     return ok;
 }
 

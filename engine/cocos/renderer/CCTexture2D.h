@@ -94,7 +94,8 @@ public:
     bool initWithImage(Image* image);
     bool initWithImage(Image* image, PixelFormat format);
 
-    /** Renders text with a system font into an A8 texture. */
+    /** Renders text with a system font into an RGBA8888 texture in the
+     *  definition's fill colour, alpha premultiplied. */
     bool initWithString(const char* text, const std::string& fontName, float fontSize,
                         const Size& dimensions = Size(0, 0), TextHAlignment hAlignment = TextHAlignment::CENTER,
                         TextVAlignment vAlignment = TextVAlignment::TOP, bool enableWrap = true, int overflow = 0);

@@ -8,6 +8,7 @@
 #include "base/CCTouch.h"
 #include "platform/CCDevice.h"
 #include "platform/CCGLView.h"
+#include "renderer/CCRenderer.h"
 
 NS_CC_EXT_BEGIN
 
@@ -35,7 +36,8 @@ ScrollView::ScrollView()
       _touchListener(nullptr),
       _animating(false),
       _animationElapsed(0),
-      _animationDuration(0)
+      _animationDuration(0),
+      _scissorRestored(false)
 {
 }
 
@@ -523,5 +525,76 @@ void ScrollView::onTouchCancelled(Touch* touch, Event* /*event*/)
 }
 
 void ScrollView::handleZoom() {}
+
+NS_CC_EXT_END
+
+NS_CC_EXT_BEGIN
+
+// MARK: drawing
+
+void ScrollView::visit(Renderer* renderer, const Mat4& parentTransform, uint32_t parentFlags)
+{
+    if (!isVisible()) return;
+    beforeDraw();
+    Node::visit(renderer, parentTransform, parentFlags);
+    afterDraw();
+}
+
+void ScrollView::beforeDraw()
+{
+    _beforeDrawCommand.init(_globalZOrder);
+    _beforeDrawCommand.func = CC_CALLBACK_0(ScrollView::onBeforeDraw, this);
+    Director::getInstance()->getRenderer()->addCommand(&_beforeDrawCommand);
+}
+
+void ScrollView::onBeforeDraw()
+{
+    if (!_clippingToBounds) return;
+    _scissorRestored = false;
+    Rect frame = getViewRect();
+    GLView* glview = Director::getInstance()->getOpenGLView();
+    if (!glview) return;
+    if (glview->isScissorEnabled())
+    {
+        _scissorRestored = true;
+        _parentScissorRect = glview->getScissorRect();
+        // inside the scroll view around it: the part of both, or nothing
+        if (frame.intersectsRect(_parentScissorRect))
+        {
+            float x = std::max(frame.getMinX(), _parentScissorRect.getMinX());
+            float y = std::max(frame.getMinY(), _parentScissorRect.getMinY());
+            float xx = std::min(frame.getMaxX(), _parentScissorRect.getMaxX());
+            float yy = std::min(frame.getMaxY(), _parentScissorRect.getMaxY());
+            glview->setScissorInPoints(x, y, xx - x, yy - y);
+        }
+        else
+        {
+            glview->setScissorInPoints(0, 0, 0, 0);
+        }
+    }
+    else
+    {
+        glEnable(GL_SCISSOR_TEST);
+        glview->setScissorInPoints(frame.origin.x, frame.origin.y, frame.size.width, frame.size.height);
+    }
+}
+
+void ScrollView::afterDraw()
+{
+    _afterDrawCommand.init(_globalZOrder);
+    _afterDrawCommand.func = CC_CALLBACK_0(ScrollView::onAfterDraw, this);
+    Director::getInstance()->getRenderer()->addCommand(&_afterDrawCommand);
+}
+
+void ScrollView::onAfterDraw()
+{
+    if (!_clippingToBounds) return;
+    GLView* glview = Director::getInstance()->getOpenGLView();
+    if (_scissorRestored && glview)
+        glview->setScissorInPoints(_parentScissorRect.origin.x, _parentScissorRect.origin.y,
+                                   _parentScissorRect.size.width, _parentScissorRect.size.height);
+    else
+        glDisable(GL_SCISSOR_TEST);
+}
 
 NS_CC_EXT_END

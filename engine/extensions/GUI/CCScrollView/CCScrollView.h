@@ -5,6 +5,7 @@
 
 #include "2d/CCLayer.h"
 #include "base/CCEventListenerTouch.h"
+#include "renderer/CCCustomCommand.h"
 #include "extensions/ExtensionMacros.h"
 
 NS_CC_EXT_BEGIN
@@ -115,7 +116,16 @@ public:
 
     bool hasVisibleParents() const;
 
+    /** Draws the container cut to the view's rectangle while clipping to
+     *  bounds (the scissor box, within the box of a scroll view around it). */
+    virtual void visit(Renderer* renderer, const Mat4& parentTransform, uint32_t parentFlags) override;
+
 protected:
+    void beforeDraw();
+    void onBeforeDraw();
+    void afterDraw();
+    void onAfterDraw();
+
     // Takes a reference to the container, giving up the one it had.
     void holdContainer(Node* container);
     void relocateContainer(bool animated);
@@ -155,6 +165,12 @@ protected:
     Vec2 _animationTo;
     float _animationElapsed;
     float _animationDuration;
+
+    CustomCommand _beforeDrawCommand;
+    CustomCommand _afterDrawCommand;
+    // a scroll view around this one had the scissor on: its box comes back after
+    bool _scissorRestored;
+    Rect _parentScissorRect;
 };
 
 NS_CC_EXT_END
