@@ -1,6 +1,5 @@
 #include "CBitmap.h"
 
-#include "AfxResource.h"
 #include "CDC.h"
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight) {

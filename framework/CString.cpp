@@ -3,7 +3,6 @@
 #include <wchar.h>
 #include <algorithm>
 
-#include "AfxResource.h"
 #include "CConvert.h"
 
 namespace {
