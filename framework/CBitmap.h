@@ -14,7 +14,5 @@ public:
     return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
   }
   BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
-  BOOL LoadBitmap(UINT nIDResource);
-  BOOL LoadBitmap(LPCWSTR lpszResourceName);
   int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
 };

@@ -14,9 +14,6 @@ public:
   void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
   UINT GetButtonStyle() const { return GetStyle() & 0xFFFF; }
   void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE) { SendMessage(BM_SETSTYLE, nStyle, bRedraw); }
-  HBITMAP SetBitmap(HBITMAP hBitmap) {
-    return reinterpret_cast<HBITMAP>(SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
-  }
 
   virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 

@@ -13,7 +13,6 @@ public:
   int InsertString(int nIndex, LPCWSTR lpszString) {
     return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszString)));
   }
-  int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(CB_DELETESTRING, nIndex)); }
   void ResetContent() { SendMessage(CB_RESETCONTENT); }
   int GetLBTextLen(int nIndex) const { return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex))); }
   // The item's text; empty (and CB_ERR) for a bad index.
@@ -30,9 +29,6 @@ public:
   }
   void ShowDropDown(BOOL bShowIt = TRUE) { SendMessage(CB_SHOWDROPDOWN, bShowIt); }
   BOOL GetDroppedState() const { return static_cast<BOOL>(SendMessage(CB_GETDROPPEDSTATE)); }
-  int FindStringExact(int nIndexStart, LPCWSTR lpszFind) const {
-    return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(nIndexStart), reinterpret_cast<LPARAM>(lpszFind)));
-  }
   BOOL GetComboBoxInfo(PCOMBOBOXINFO pcbi) const;
 
   virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);

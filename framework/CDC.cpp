@@ -73,35 +73,6 @@ int CDC::SelectObject(CRgn* pRgn) {
   return static_cast<int>(reinterpret_cast<INT_PTR>(::SelectObject(m_hDC, pRgn ? pRgn->m_hObject : nullptr)));
 }
 
-CGdiObject* CDC::SelectStockObject(int nIndex) {
-  HGDIOBJ stock = ::GetStockObject(nIndex);
-  return stock ? CGdiObject::FromHandle(::SelectObject(m_hDC, stock)) : nullptr;
-}
-
-CBitmap* CDC::GetCurrentBitmap() const {
-  return CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hDC, OBJ_BITMAP)));
-}
-
-CFont* CDC::GetCurrentFont() const { return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT))); }
-
-CPoint CDC::SetViewportOrg(int x, int y) {
-  POINT old = {0, 0};
-  ::SetViewportOrgEx(m_hDC, x, y, &old);
-  return old;
-}
-
-CPoint CDC::SetWindowOrg(int x, int y) {
-  POINT old = {0, 0};
-  ::SetWindowOrgEx(m_hDC, x, y, &old);
-  return old;
-}
-
-CPoint CDC::GetViewportOrg() const {
-  POINT pt = {0, 0};
-  ::GetViewportOrgEx(m_hDC, &pt);
-  return pt;
-}
-
 int CDC::SelectClipRgn(CRgn* pRgn) { return ::SelectClipRgn(m_hDC, pRgn ? static_cast<HRGN>(pRgn->m_hObject) : nullptr); }
 
 int CDC::SelectClipRgn(CRgn* pRgn, int nMode) {
@@ -124,18 +95,9 @@ void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) {
   if (pBrush) ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->m_hObject));
 }
 
-void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush) {
-  if (pBrush) ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->m_hObject));
-}
-
 BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush) {
   if (!pRgn || !pBrush) return FALSE;
   return ::FillRgn(m_hDC, static_cast<HRGN>(pRgn->m_hObject), static_cast<HBRUSH>(pBrush->m_hObject));
-}
-
-BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight) {
-  if (!pRgn || !pBrush) return FALSE;
-  return ::FrameRgn(m_hDC, static_cast<HRGN>(pRgn->m_hObject), static_cast<HBRUSH>(pBrush->m_hObject), nWidth, nHeight);
 }
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight) {
@@ -185,9 +147,3 @@ BOOL CDC::AlphaBlend(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC*
                       blend);
 }
 
-BOOL CDC::TransparentBlt(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                         int nSrcWidth, int nSrcHeight, UINT clrTransparent) {
-  if (!pSrcDC) return FALSE;
-  return ::TransparentBlt(m_hDC, xDest, yDest, nDestWidth, nDestHeight, pSrcDC->m_hDC, xSrc, ySrc, nSrcWidth,
-                          nSrcHeight, clrTransparent);
-}

@@ -47,9 +47,6 @@ public:
   CBitmap* SelectObject(CBitmap* pBitmap);
   HGDIOBJ SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
   int SelectObject(CRgn* pRgn);
-  CGdiObject* SelectStockObject(int nIndex);
-  CBitmap* GetCurrentBitmap() const;
-  CFont* GetCurrentFont() const;
 
   // ----- attributes
   COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
@@ -57,15 +54,6 @@ public:
   COLORREF SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
   COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
   int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
-  int SetStretchBltMode(int nMode) { return ::SetStretchBltMode(m_hDC, nMode); }
-  int SetROP2(int nDrawMode) { return ::SetROP2(m_hDC, nDrawMode); }
-  UINT SetTextAlign(UINT nFlags) { return ::SetTextAlign(m_hDC, nFlags); }
-  int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
-  CPoint SetViewportOrg(int x, int y);
-  CPoint SetWindowOrg(int x, int y);
-  CPoint GetViewportOrg() const;
-  void DPtoLP(LPPOINT lpPoints, int nCount = 1) const { ::DPtoLP(m_hDC, lpPoints, nCount); }
-  void LPtoDP(LPPOINT lpPoints, int nCount = 1) const { ::LPtoDP(m_hDC, lpPoints, nCount); }
 
   // ----- clipping
   int SelectClipRgn(CRgn* pRgn);
@@ -81,19 +69,13 @@ public:
   void FillSolidRect(LPCRECT lpRect, COLORREF clr);
   void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
   void FillRect(LPCRECT lpRect, CBrush* pBrush);
-  void FrameRect(LPCRECT lpRect, CBrush* pBrush);
   BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);
-  BOOL FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight);
   void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
   void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
-  BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) { return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags); }
   BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) { return ::DrawFrameControl(m_hDC, lpRect, nType, nState); }
   void DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
   BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
   BOOL Rectangle(LPCRECT lpRect) { return Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
-  BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) { return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3); }
-  BOOL Ellipse(int x1, int y1, int x2, int y2) { return ::Ellipse(m_hDC, x1, y1, x2, y2); }
-  BOOL Polygon(const POINT* lpPoints, int nCount) { return ::Polygon(m_hDC, lpPoints, nCount); }
   BOOL Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
   CPoint MoveTo(int x, int y);
   CPoint MoveTo(POINT pt) { return MoveTo(pt.x, pt.y); }
@@ -101,7 +83,6 @@ public:
   BOOL LineTo(POINT pt) { return LineTo(pt.x, pt.y); }
   COLORREF SetPixel(int x, int y, COLORREF crColor) { return ::SetPixel(m_hDC, x, y, crColor); }
   COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
-  BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
 
   // ----- text
   BOOL TextOut(int x, int y, LPCWSTR lpszString, int nCount) { return ::TextOutW(m_hDC, x, y, lpszString, nCount); }
@@ -110,7 +91,6 @@ public:
   int DrawText(const CString& str, LPRECT lpRect, UINT nFormat) { return DrawText(str, str.GetLength(), lpRect, nFormat); }
   CSize GetTextExtent(LPCWSTR lpszString, int nCount) const;
   CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
-  BOOL GetTextMetrics(LPTEXTMETRICW lpMetrics) const { return ::GetTextMetricsW(m_hAttribDC, lpMetrics); }
 
   // ----- block transfers
   BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
@@ -119,8 +99,6 @@ public:
   BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) { return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop); }
   BOOL AlphaBlend(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC, int xSrc, int ySrc,
                   int nSrcWidth, int nSrcHeight, BLENDFUNCTION blend);
-  BOOL TransparentBlt(int xDest, int yDest, int nDestWidth, int nDestHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                      int nSrcWidth, int nSrcHeight, UINT clrTransparent);
 
 protected:
   // Only DCs this object created are deleted by it.

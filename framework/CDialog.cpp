@@ -171,10 +171,3 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     default: return FALSE;
   }
 }
-
-void CDialog::NextDlgCtrl() const { ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
-void CDialog::PrevDlgCtrl() const { ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 1, 0); }
-
-void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {
-  if (pWndCtrl) ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->m_hWnd), 1);
-}

@@ -35,10 +35,6 @@ public:
   virtual void OnCancel();
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
-  void NextDlgCtrl() const;
-  void PrevDlgCtrl() const;
-  void GotoDlgCtrl(CWnd* pWndCtrl);
-  void SetDefID(UINT nID) { SendMessage(DM_SETDEFID, nID); }
   // Converts dialog units of this dialog to pixels.
   void MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
 

@@ -91,12 +91,6 @@ void CImage::PremultiplyAlpha() {
   }
 }
 
-LONG CImage::SetTransparentColor(LONG iTransparentColor) {
-  LONG old = m_iTransparentColor;
-  m_iTransparentColor = iTransparentColor;
-  return old;
-}
-
 BOOL CImage::Draw(HDC hDestDC, int xDest, int yDest) const {
   return Draw(hDestDC, xDest, yDest, m_nWidth, m_nHeight, 0, 0, m_nWidth, m_nHeight);
 }
@@ -119,15 +113,6 @@ BOOL CImage::Draw(HDC hDestDC, int xDest, int yDest, int nDestWidth, int nDestHe
                   int nSrcWidth, int nSrcHeight) const {
   if (m_bHasAlphaChannel)
     return AlphaBlend(hDestDC, xDest, yDest, nDestWidth, nDestHeight, xSrc, ySrc, nSrcWidth, nSrcHeight);
-  if (m_iTransparentColor >= 0) {
-    RGBQUAD q = {};
-    COLORREF key = static_cast<COLORREF>(m_iTransparentColor);
-    if (IsIndexed()) {
-      GetColorTable(static_cast<UINT>(m_iTransparentColor), 1, &q);
-      key = RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
-    }
-    return TransparentBlt(hDestDC, xDest, yDest, nDestWidth, nDestHeight, xSrc, ySrc, nSrcWidth, nSrcHeight, key);
-  }
   return StretchBlt(hDestDC, xDest, yDest, nDestWidth, nDestHeight, xSrc, ySrc, nSrcWidth, nSrcHeight, SRCCOPY);
 }
 
@@ -166,11 +151,3 @@ BOOL CImage::AlphaBlend(HDC hDestDC, int xDest, int yDest, int nDestWidth, int n
   return ok;
 }
 
-BOOL CImage::TransparentBlt(HDC hDestDC, int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc,
-                            int nSrcWidth, int nSrcHeight, UINT crTransparent) const {
-  HDC hDC = GetDC();
-  BOOL ok = hDC && ::TransparentBlt(hDestDC, xDest, yDest, nDestWidth, nDestHeight, hDC, xSrc, ySrc, nSrcWidth,
-                                    nSrcHeight, crTransparent);
-  ReleaseDC();
-  return ok;
-}

@@ -64,8 +64,6 @@ public:
   bool IsDIBSection() const { return m_bIsDIBSection; }
   bool IsIndexed() const { return m_nBPP > 0 && m_nBPP <= 8; }
   bool HasAlphaChannel() const { return m_bHasAlphaChannel; }
-  // Marks a 32-bit image as carrying alpha (e.g. after Attach of such a DIB).
-  void SetHasAlphaChannel(bool bHasAlphaChannel) { m_bHasAlphaChannel = bHasAlphaChannel && m_nBPP == 32; }
   int GetMaxColorTableEntries() const { return IsIndexed() ? (1 << m_nBPP) : 0; }
   void GetColorTable(UINT iFirstColor, UINT nColors, RGBQUAD* prgbColors) const;
   void SetColorTable(UINT iFirstColor, UINT nColors, const RGBQUAD* prgbColors);
@@ -73,8 +71,6 @@ public:
   void SetPixel(int x, int y, COLORREF color);
   // Multiplies each pixel's colour by its alpha (32-bit images with alpha).
   void PremultiplyAlpha();
-  // A colour drawn as transparent by Draw (images without alpha); -1 = none.
-  LONG SetTransparentColor(LONG iTransparentColor);
 
   BOOL Draw(HDC hDestDC, int xDest, int yDest) const;
   BOOL Draw(HDC hDestDC, int xDest, int yDest, int nDestWidth, int nDestHeight) const;
@@ -90,8 +86,6 @@ public:
   BOOL AlphaBlend(HDC hDestDC, int xDest, int yDest, BYTE bSrcAlpha = 0xff, BYTE bBlendOp = AC_SRC_OVER) const;
   BOOL AlphaBlend(HDC hDestDC, int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc,
                   int nSrcWidth, int nSrcHeight, BYTE bSrcAlpha = 0xff, BYTE bBlendOp = AC_SRC_OVER) const;
-  BOOL TransparentBlt(HDC hDestDC, int xDest, int yDest, int nDestWidth, int nDestHeight, int xSrc, int ySrc,
-                      int nSrcWidth, int nSrcHeight, UINT crTransparent) const;
 
 private:
   friend class CImageLoader;
@@ -105,7 +99,6 @@ private:
   int m_nBPP = 0;
   bool m_bIsDIBSection = false;
   bool m_bHasAlphaChannel = false;
-  LONG m_iTransparentColor = -1;
 
   mutable HDC m_hDC = nullptr;
   mutable int m_nDCRefCount = 0;
@@ -197,7 +190,6 @@ inline HBITMAP CImage::Detach() {
   m_pBits = nullptr;
   m_nWidth = m_nHeight = m_nPitch = m_nBPP = 0;
   m_bIsDIBSection = m_bHasAlphaChannel = false;
-  m_iTransparentColor = -1;
   return h;
 }
 

@@ -16,12 +16,6 @@ int CListBox::GetText(int nIndex, CString& rString) const {
   return got;
 }
 
-UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const {
-  DWORD r = static_cast<DWORD>(SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y)));
-  bOutside = HIWORD(r);
-  return LOWORD(r);
-}
-
 void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }

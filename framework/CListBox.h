@@ -13,7 +13,6 @@ public:
   int InsertString(int nIndex, LPCWSTR lpszItem) {
     return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem)));
   }
-  int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(LB_DELETESTRING, nIndex)); }
   void ResetContent() { SendMessage(LB_RESETCONTENT); }
   int GetTextLen(int nIndex) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(nIndex))); }
   // The item's text; empty (and LB_ERR) for a bad index.
@@ -31,9 +30,6 @@ public:
   int SetItemHeight(int nIndex, UINT cyItemHeight) {
     return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), MAKELONG(cyItemHeight, 0)));
   }
-  int GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
-  int SetTopIndex(int nIndex) { return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(nIndex))); }
-  UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
 
   virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
   virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);

@@ -11,5 +11,4 @@ public:
   operator HPEN() const { return static_cast<HPEN>(m_hObject); }
 
   BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) { return Attach(::CreatePen(nPenStyle, nWidth, crColor)); }
-  BOOL CreatePenIndirect(LPLOGPEN lpLogPen) { return Attach(::CreatePenIndirect(lpLogPen)); }
 };

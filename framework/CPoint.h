@@ -16,10 +16,6 @@ public:
     y = static_cast<short>(HIWORD(dwPoint));
   }
 
-  void SetPoint(int X, int Y) { x = X; y = Y; }
-  void Offset(int dx, int dy) { x += dx; y += dy; }
-  void Offset(POINT pt) { Offset(pt.x, pt.y); }
-
   bool operator==(POINT pt) const { return x == pt.x && y == pt.y; }
   bool operator!=(POINT pt) const { return !(*this == pt); }
   CPoint& operator+=(POINT pt) { x += pt.x; y += pt.y; return *this; }

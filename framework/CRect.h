@@ -20,26 +20,18 @@ public:
   int Height() const { return bottom - top; }
   CSize Size() const { return CSize(Width(), Height()); }
   CPoint& TopLeft() { return *reinterpret_cast<CPoint*>(&left); }
-  CPoint& BottomRight() { return *reinterpret_cast<CPoint*>(&right); }
   const CPoint& TopLeft() const { return *reinterpret_cast<const CPoint*>(&left); }
-  const CPoint& BottomRight() const { return *reinterpret_cast<const CPoint*>(&right); }
   CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
 
   operator LPRECT() { return this; }
   operator LPCRECT() const { return this; }
 
   BOOL IsRectEmpty() const { return ::IsRectEmpty(this); }
-  BOOL IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
   BOOL PtInRect(POINT pt) const { return ::PtInRect(this, pt); }
   BOOL EqualRect(LPCRECT prc) const { return ::EqualRect(this, prc); }
 
-  void SetRect(int l, int t, int r, int b) { ::SetRect(this, l, t, r, b); }
   void SetRectEmpty() { ::SetRectEmpty(this); }
-  void CopyRect(LPCRECT prc) { ::CopyRect(this, prc); }
 
-  void InflateRect(int x, int y) { ::InflateRect(this, x, y); }
-  void InflateRect(SIZE s) { ::InflateRect(this, s.cx, s.cy); }
-  void InflateRect(int l, int t, int r, int b) { left -= l; top -= t; right += r; bottom += b; }
   void DeflateRect(int x, int y) { ::InflateRect(this, -x, -y); }
   void DeflateRect(SIZE s) { ::InflateRect(this, -s.cx, -s.cy); }
   void DeflateRect(int l, int t, int r, int b) { left += l; top += t; right -= r; bottom -= b; }
@@ -52,8 +44,6 @@ public:
   void MoveToXY(POINT pt) { MoveToXY(pt.x, pt.y); }
   void NormalizeRect();
 
-  BOOL IntersectRect(LPCRECT a, LPCRECT b) { return ::IntersectRect(this, a, b); }
-  BOOL UnionRect(LPCRECT a, LPCRECT b) { return ::UnionRect(this, a, b); }
   BOOL SubtractRect(LPCRECT a, LPCRECT b) { return ::SubtractRect(this, a, b); }
 
   bool operator==(const RECT& rc) const { return ::EqualRect(this, &rc) != FALSE; }

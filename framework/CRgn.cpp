@@ -5,12 +5,3 @@ int CRgn::CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode) {
   return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(pRgn1->m_hObject),
                       pRgn2 ? static_cast<HRGN>(pRgn2->m_hObject) : nullptr, nCombineMode);
 }
-
-int CRgn::CopyRgn(const CRgn* pRgnSrc) {
-  if (!m_hObject || !pRgnSrc) return ERROR;
-  return ::CombineRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(pRgnSrc->m_hObject), nullptr, RGN_COPY);
-}
-
-BOOL CRgn::EqualRgn(const CRgn* pRgn) const {
-  return pRgn ? ::EqualRgn(static_cast<HRGN>(m_hObject), static_cast<HRGN>(pRgn->m_hObject)) : FALSE;
-}

@@ -11,29 +11,14 @@ public:
 
   BOOL CreateRectRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateRectRgn(x1, y1, x2, y2)); }
   BOOL CreateRectRgnIndirect(LPCRECT lpRect) { return Attach(::CreateRectRgnIndirect(lpRect)); }
-  BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2) { return Attach(::CreateEllipticRgn(x1, y1, x2, y2)); }
   BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3) {
     return Attach(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
-  }
-  BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode) {
-    return Attach(::CreatePolygonRgn(lpPoints, nCount, nMode));
-  }
-  BOOL CreateFromData(const XFORM* lpXForm, int nCount, const RGNDATA* pRgnData) {
-    return Attach(::ExtCreateRegion(lpXForm, static_cast<DWORD>(nCount), pRgnData));
   }
 
   // The region must exist already (e.g. CreateRectRgn(0, 0, 0, 0)).
   int CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode);
-  int CopyRgn(const CRgn* pRgnSrc);
-  void SetRectRgn(int x1, int y1, int x2, int y2) { ::SetRectRgn(static_cast<HRGN>(m_hObject), x1, y1, x2, y2); }
-  void SetRectRgn(LPCRECT lpRect) { SetRectRgn(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
   int OffsetRgn(int x, int y) { return ::OffsetRgn(static_cast<HRGN>(m_hObject), x, y); }
   int GetRgnBox(LPRECT lpRect) const { return ::GetRgnBox(static_cast<HRGN>(m_hObject), lpRect); }
   BOOL PtInRegion(int x, int y) const { return ::PtInRegion(static_cast<HRGN>(m_hObject), x, y); }
   BOOL PtInRegion(POINT pt) const { return PtInRegion(pt.x, pt.y); }
-  BOOL RectInRegion(LPCRECT lpRect) const { return ::RectInRegion(static_cast<HRGN>(m_hObject), lpRect); }
-  BOOL EqualRgn(const CRgn* pRgn) const;
-  int GetRegionData(LPRGNDATA lpRgnData, int nCount) const {
-    return static_cast<int>(::GetRegionData(static_cast<HRGN>(m_hObject), static_cast<DWORD>(nCount), lpRgnData));
-  }
 };

@@ -7,13 +7,7 @@ class CStatic : public CWnd {
 public:
   virtual BOOL Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
 
-  HBITMAP SetBitmap(HBITMAP hBitmap) {
-    return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
-  }
   HBITMAP GetBitmap() const { return reinterpret_cast<HBITMAP>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP)); }
-  HICON SetIcon(HICON hIcon) {
-    return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon)));
-  }
 
   virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 

@@ -3,7 +3,6 @@
 #include <wchar.h>
 #include <algorithm>
 
-#include "AfxResource.h"
 #include "CConvert.h"
 
 namespace {
@@ -48,10 +47,6 @@ CString& CString::operator+=(LPCWSTR psz) {
   return *this;
 }
 
-void CString::Append(LPCWSTR psz, int nLength) {
-  if (psz && nLength > 0) m_s.append(psz, static_cast<size_t>(nLength));
-}
-
 int CString::Compare(LPCWSTR psz) const { return wcscmp(m_s.c_str(), psz ? psz : L""); }
 
 int CString::CompareNoCase(LPCWSTR psz) const { return _wcsicmp(m_s.c_str(), psz ? psz : L""); }
@@ -69,10 +64,6 @@ CString CString::Left(int nCount) const { return Mid(0, nCount); }
 CString CString::Right(int nCount) const {
   size_t count = Clamp(nCount, m_s.size());
   return CString(m_s.c_str() + (m_s.size() - count), static_cast<int>(count));
-}
-
-CString CString::SpanExcluding(LPCWSTR pszCharSet) const {
-  return Left(static_cast<int>(wcscspn(m_s.c_str(), pszCharSet ? pszCharSet : L"")));
 }
 
 int CString::Find(wchar_t ch, int iStart) const {
@@ -144,22 +135,8 @@ int CString::Delete(int iIndex, int nCount) {
   return GetLength();
 }
 
-void CString::Truncate(int nNewLength) {
-  if (nNewLength >= 0 && static_cast<size_t>(nNewLength) < m_s.size()) m_s.resize(static_cast<size_t>(nNewLength));
-}
-
 CString& CString::MakeUpper() {
   if (!m_s.empty()) CharUpperBuffW(&m_s[0], static_cast<DWORD>(m_s.size()));
-  return *this;
-}
-
-CString& CString::MakeLower() {
-  if (!m_s.empty()) CharLowerBuffW(&m_s[0], static_cast<DWORD>(m_s.size()));
-  return *this;
-}
-
-CString& CString::MakeReverse() {
-  std::reverse(m_s.begin(), m_s.end());
   return *this;
 }
 
@@ -230,17 +207,6 @@ void CString::AppendFormatV(LPCWSTR pszFormat, va_list args) {
   m_s.resize(old + static_cast<size_t>(need) + 1);
   int written = AfxFormatBufferV(&m_s[old], static_cast<size_t>(need) + 1, pszFormat, args);
   m_s.resize(old + static_cast<size_t>(written));
-}
-
-BOOL CString::LoadString(UINT nID) { return LoadString(AfxGetResourceHandle(), nID); }
-
-BOOL CString::LoadString(HINSTANCE hInstance, UINT nID) {
-  const wchar_t* p = nullptr;
-  // With a zero buffer size LoadStringW hands out a pointer into the resource.
-  int n = ::LoadStringW(hInstance, nID, reinterpret_cast<LPWSTR>(&p), 0);
-  if (n <= 0 || !p) return FALSE;
-  m_s.assign(p, static_cast<size_t>(n));
-  return TRUE;
 }
 
 LPWSTR CString::GetBuffer(int nMinLength) {

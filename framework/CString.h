@@ -39,7 +39,6 @@ public:
   CString& operator+=(const CString& s) { m_s += s.m_s; return *this; }
   CString& operator+=(LPCWSTR psz);
   CString& operator+=(wchar_t ch) { m_s += ch; return *this; }
-  void Append(LPCWSTR psz, int nLength);
 
   int Compare(LPCWSTR psz) const;
   int CompareNoCase(LPCWSTR psz) const;
@@ -48,7 +47,6 @@ public:
   CString Mid(int iFirst, int nCount) const;
   CString Left(int nCount) const;
   CString Right(int nCount) const;
-  CString SpanExcluding(LPCWSTR pszCharSet) const;
 
   // -1 when not found.
   int Find(wchar_t ch, int iStart = 0) const;
@@ -62,11 +60,8 @@ public:
   int Insert(int iIndex, LPCWSTR psz);
   int Insert(int iIndex, wchar_t ch);
   int Delete(int iIndex, int nCount = 1);
-  void Truncate(int nNewLength);
 
   CString& MakeUpper();
-  CString& MakeLower();
-  CString& MakeReverse();
   CString& Trim();
   CString& Trim(LPCWSTR pszTargets);
   CString& TrimLeft();
@@ -81,11 +76,6 @@ public:
   void FormatV(LPCWSTR pszFormat, va_list args);
   void AppendFormat(LPCWSTR pszFormat, ...);
   void AppendFormatV(LPCWSTR pszFormat, va_list args);
-
-  // Loads a string resource from the framework's resource module; false
-  // (string unchanged) when there is none.
-  BOOL LoadString(UINT nID);
-  BOOL LoadString(HINSTANCE hInstance, UINT nID);
 
   // Direct access: room for nMinLength characters plus the terminator. The
   // length is fixed again by ReleaseBuffer (-1 = up to the first zero).

@@ -33,8 +33,6 @@ public:
   // Gets and dispatches one message; FALSE on WM_QUIT.
   BOOL PumpMessage();
 
-  CWnd* GetMainWnd() const { return m_pMainWnd; }
-
   HINSTANCE m_hInstance;
   // The command line after the program name, as the entry point got it.
   LPWSTR m_lpCmdLine;

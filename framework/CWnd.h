@@ -56,11 +56,7 @@ public:
         hWnd, [](CWnd* p) { return dynamic_cast<T*>(p) != nullptr; }, []() -> CWnd* { return new T(); }));
   }
   static CWnd* GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
-  static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
   static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
-  static CWnd* GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
-  static CWnd* GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
-  static CWnd* WindowFromPoint(POINT pt) { return FromHandle(::WindowFromPoint(pt)); }
 
   // ----- creation and binding
   virtual BOOL Create(LPCWSTR lpszClassName, LPCWSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -101,14 +97,11 @@ public:
   BOOL KillTimer(UINT_PTR nIDEvent);
   void Invalidate(BOOL bErase = TRUE);
   void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
-  void InvalidateRgn(HRGN hRgn, BOOL bErase = TRUE);
-  void ValidateRect(LPCRECT lpRect);
   BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
                     UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
   void UpdateWindow();
   void SetRedraw(BOOL bRedraw = TRUE);
   CDC* GetDC();
-  CDC* GetWindowDC();
   int ReleaseDC(CDC* pDC);
 
   // ----- position, size, region
@@ -131,8 +124,6 @@ public:
   BOOL IsWindowEnabled() const;
   BOOL IsIconic() const;
   BOOL IsZoomed() const;
-  void BringWindowToTop();
-  BOOL SetForegroundWindow();
 
   // ----- style and text
   DWORD GetStyle() const;
@@ -143,28 +134,17 @@ public:
   void SetWindowText(LPCWSTR lpszString);
   int GetWindowText(LPWSTR lpszStringBuf, int nMaxCount) const;
   void GetWindowText(CString& rString) const;
-  int GetWindowTextLength() const;
   void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
-  CFont* GetFont() const;
-  HICON SetIcon(HICON hIcon, BOOL bBigIcon);
 
   // ----- relatives
   CWnd* GetParent() const;
-  CWnd* SetParent(CWnd* pWndNewParent);
-  CWnd* GetOwner() const;
-  CWnd* GetTopLevelParent() const;
   CWnd* GetWindow(UINT nCmd) const;
   CWnd* GetDlgItem(int nID) const;
   int GetDlgCtrlID() const;
-  int SetDlgCtrlID(int nID);
-  void SetDlgItemText(int nID, LPCWSTR lpszString);
   int GetDlgItemText(int nID, CString& rString) const;
   BOOL IsChild(const CWnd* pWnd) const;
   CWnd* SetFocus();
   CWnd* SetCapture();
-  CMenu* GetMenu() const;
-  BOOL SetMenu(CMenu* pMenu);
-  CMenu* GetSystemMenu(BOOL bRevert) const;
   int MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
   // ----- scroll bars of the window itself

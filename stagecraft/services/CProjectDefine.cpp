@@ -69,7 +69,6 @@ void CProjectDefine::CopyConfiguration(const CProjectDefine& other)
     m_dwVersionPlaza = other.m_dwVersionPlaza;
     m_dwVersionClient = other.m_dwVersionClient;
     m_dwVersionMobile = other.m_dwVersionMobile;
-    m_mapProject = other.m_mapProject;
 }
 
 unsigned long CProjectDefine::PackVersion(const std::string& text)
@@ -85,22 +84,22 @@ unsigned long CProjectDefine::PackVersion(const std::string& text)
 void CProjectDefine::initProjectDefine()
 {
     m_wPlatformID = 0;
-    m_mapProject = cocos2d::FileUtils::getInstance()->getValueMapFromFile(m_szConfigFile);
+    const cocos2d::ValueMap project = cocos2d::FileUtils::getInstance()->getValueMapFromFile(m_szConfigFile);
 
-    const cocos2d::ValueMap logon = Dictionary(m_mapProject, "Info_Logon");
+    const cocos2d::ValueMap logon = Dictionary(project, "Info_Logon");
     m_strLogonAddress = ReadString(logon, "Logon_Address");
     m_dwLogonPort = static_cast<unsigned int>(ReadInt(logon, "Logon_Port"));
     m_strCompilatio = ReadString(logon, "Logon_Compilatio");
 
-    const cocos2d::ValueMap device = Dictionary(m_mapProject, "Info_Device");
+    const cocos2d::ValueMap device = Dictionary(project, "Info_Device");
     m_strProcessKey = ReadString(device, "Device_Key");
     m_strChannelKey = ReadString(device, "OpenKey");
 
-    const cocos2d::ValueMap game = Dictionary(m_mapProject, "Info_Game");
+    const cocos2d::ValueMap game = Dictionary(project, "Info_Game");
     m_wGameKindID = static_cast<unsigned short>(ReadInt(game, "Game_KindID"));
     m_strGameName = ReadString(game, "Game_GameName");
 
-    const cocos2d::ValueMap version = Dictionary(m_mapProject, "Info_Version");
+    const cocos2d::ValueMap version = Dictionary(project, "Info_Version");
     m_dwVersionPlaza = static_cast<unsigned int>(PackVersion(ReadString(version, "Version_Plaza")));
     m_dwVersionClient = static_cast<unsigned int>(PackVersion(ReadString(version, "Version_GameClient")));
     m_dwVersionMobile = static_cast<unsigned int>(PackVersion(ReadString(version, "Version_Mobile")));

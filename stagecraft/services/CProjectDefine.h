@@ -32,8 +32,6 @@ public:
     unsigned long GetVersionPlaza() const { return m_dwVersionPlaza; }
     unsigned long GetVersionClient() const { return m_dwVersionClient; }
     unsigned long GetVersionMobile() const { return m_dwVersionMobile; }
-    // The root dictionary as read.
-    const cocos2d::ValueMap& GetProjectMap() const { return m_mapProject; }
 
     // "a,b,c,d" as (a << 24) | (b << 16) | (c << 8) | d, each number's low
     // 8 bits; missing numbers count 0.
@@ -56,7 +54,6 @@ private:
     unsigned int m_dwVersionPlaza;
     unsigned int m_dwVersionClient;
     unsigned int m_dwVersionMobile;
-    cocos2d::ValueMap m_mapProject;
 };
 
 // The process-wide configuration, created with the file read on the first call.

@@ -65,7 +65,6 @@ TEST_F(ProjectFile, ReadsEveryValue)
     EXPECT_EQ(project.GetPlatformID(), 0);
     EXPECT_EQ(project.GetGameKindID(), 302);
     EXPECT_STREQ(project.GetGameName(), "Mahjong");
-    EXPECT_EQ(project.GetProjectMap().size(), 4u);
 }
 
 TEST_F(ProjectFile, VersionPacking)
@@ -106,7 +105,6 @@ TEST_F(ProjectFile, MissingFileGivesEmptyTextsAndZeros)
     EXPECT_STREQ(project.GetGameName(), "");
     EXPECT_EQ(project.GetGameKindID(), 0);
     EXPECT_EQ(project.GetVersionClient(), 0ul);
-    EXPECT_TRUE(project.GetProjectMap().empty());
     EXPECT_TRUE(project.GetOptionChat());
 }
 
