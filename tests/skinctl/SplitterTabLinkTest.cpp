@@ -102,7 +102,7 @@ TEST_F(SplitterTest, AHorizontalBarMovesUpAndDown) {
   bar.SetSplitterRange(50, 250);
   bar.SetSplitterEvent(&sink);
   bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 2));
-  bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(10, 2 - 120));  // parent y 32, below the minimum
+  bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(10, static_cast<WORD>(2 - 120)));  // parent y 32, below the minimum
   CRect r;
   bar.GetWindowRect(&r);
   host.ScreenToClient(&r);
