@@ -12,6 +12,7 @@
 #include "CImpIDispatch.h"
 #include "CRect.h"
 #include "UpdateCommandLine.h"
+#include "UpdateMessages.h"
 #include "UpdateWindowClass.h"
 
 namespace {
@@ -81,6 +82,13 @@ BOOL CGameUpdateApp::InitInstance() {
   }
   m_pMainWnd = frame;
   return TRUE;
+}
+
+BOOL CGameUpdateApp::PreTranslateMessage(MSG* pMsg) {
+  if (IsEngineNotice(pMsg->message)) {
+    return FALSE;
+  }
+  return CWinApp::PreTranslateMessage(pMsg);
 }
 
 int CGameUpdateApp::ExitInstance() {
