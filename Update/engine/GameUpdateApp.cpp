@@ -12,7 +12,6 @@
 #include "CImpIDispatch.h"
 #include "CRect.h"
 #include "UpdateCommandLine.h"
-#include "UpdateMessages.h"
 #include "UpdateWindowClass.h"
 
 namespace {
@@ -82,13 +81,6 @@ BOOL CGameUpdateApp::InitInstance() {
   }
   m_pMainWnd = frame;
   return TRUE;
-}
-
-BOOL CGameUpdateApp::PreTranslateMessage(MSG* pMsg) {
-  if (IsEngineNotice(pMsg->message)) {
-    return FALSE;
-  }
-  return CWinApp::PreTranslateMessage(pMsg);
 }
 
 int CGameUpdateApp::ExitInstance() {

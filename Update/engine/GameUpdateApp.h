@@ -20,9 +20,6 @@ public:
 
   BOOL InitInstance() override;
   int ExitInstance() override;
-  // The engine's notices (thousands per file downloaded) go straight to
-  // their windows, without the walk up the window tree.
-  BOOL PreTranslateMessage(MSG* pMsg) override;
 
   CImpIDispatch* GetDispatch() const { return m_pDispatch; }
 

@@ -16,9 +16,3 @@
 // socket's hidden window; wParam: the lookup's number, lParam: the IPv4
 // address, INADDR_NONE when the name was not found).
 #define WM_SOCKET_RESOLVED (WM_USER + 103)
-
-// The engine's own notices: never keyboard or mouse input, so nothing in a
-// window's pre-translation applies to them.
-inline bool IsEngineNotice(UINT message) {
-  return message >= WM_SOCKET_NOTIFY && message <= WM_SOCKET_RESOLVED;
-}
