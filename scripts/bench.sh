@@ -58,7 +58,7 @@ if [ ! -f "$build/build.ninja" ]; then
       -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
   fi
 fi
-cmake --build "$build" --target update_bench Update update_window_game update_floor || { echo "bench: build failed" >&2; exit 1; }
+cmake --build "$build" --target update_bench Update update_window_game update_floor desktop_keeper || { echo "bench: build failed" >&2; exit 1; }
 
 work="$build/bench-update"
 peers="$work/peers"

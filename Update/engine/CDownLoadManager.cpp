@@ -63,6 +63,7 @@ LRESULT CDownLoadManager::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 LRESULT CDownLoadManager::OnProgress() {
+  if (m_pSink) m_pSink->TakeProgress();
   if (m_pFrame) m_pFrame->OnProgress();
   return 0;
 }

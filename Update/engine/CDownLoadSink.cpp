@@ -8,7 +8,13 @@
 #include "UpdatePaths.h"
 
 CDownLoadSink::CDownLoadSink()
-    : m_eState(StateIdle), m_nStored(0), m_nTotal(0), m_bDigesting(false), m_pManager(nullptr) {
+    : m_eState(StateIdle),
+      m_nStored(0),
+      m_nTotal(0),
+      m_bDigesting(false),
+      m_pManager(nullptr),
+      m_bProgressQueued(false),
+      m_nDataNotices(0) {
   m_szName[0] = 0;
   m_szChecksum[0] = 0;
 }
@@ -35,6 +41,12 @@ void CDownLoadSink::SendProgress(bool post) {
     m_pManager->PostMessage(WM_PROGRESS, 0, 0);
   else
     m_pManager->SendMessage(WM_PROGRESS, 0, 0);
+}
+
+void CDownLoadSink::QueueProgress() {
+  if (m_bProgressQueued || !m_pManager || !m_pManager->GetSafeHwnd()) return;
+  m_bProgressQueued = m_pManager->PostMessage(WM_PROGRESS, 0, 0) != FALSE;
+  if (m_bProgressQueued) ++m_nDataNotices;
 }
 
 void CDownLoadSink::Notify(FileDoneRecord* record) {
@@ -173,7 +185,7 @@ bool CDownLoadSink::OnDownLoadData(const BYTE* data, uint16_t length) {
   }
   if (m_bDigesting) m_Digest.Update(data, length);
   m_nStored += length;
-  SendProgress(false);
+  QueueProgress();
   return true;
 }
 

@@ -1,6 +1,10 @@
 // CDownLoadSink: receives one update file into the holding folder
 // "<dir>\DownLoad" and tells the download manager's window about progress
-// (WM_PROGRESS) and the end of each attempt (WM_FILE_DONE). A finished file
+// (WM_PROGRESS) and the end of each attempt (WM_FILE_DONE). Progress of the
+// data is posted, and only while no notice is waiting: data arrives in
+// thousands of chunks per file, and each notice is a message for the window
+// to take; the window calls TakeProgress when it takes one and reads the
+// progress as it is then. A finished file
 // is reported complete only when its MD5 is the checksum it was listed with;
 // otherwise it is deleted and the attempt counts as failed. The digest grows
 // with the bytes as they are written (a resumed file's part on disk is read
@@ -25,7 +29,15 @@ public:
   CDownLoadSink();
   ~CDownLoadSink() override;
 
-  void SetManager(CWnd* pManager) { m_pManager = pManager; }
+  void SetManager(CWnd* pManager) {
+    m_pManager = pManager;
+    m_bProgressQueued = false;
+  }
+  // The manager's window has taken a WM_PROGRESS notice: the next data
+  // posts another.
+  void TakeProgress() { m_bProgressQueued = false; }
+  // WM_PROGRESS notices the data has posted so far.
+  uint32_t GetDataNotices() const { return m_nDataNotices; }
 
   // Fetches base + name; with resume, continues a partial file in the holding
   // folder with a range request. checksum is the MD5 text the file must have
@@ -63,6 +75,8 @@ private:
   void Notify(FileDoneRecord* record);
   void NotifyFailed();
   void SendProgress(bool post);
+  // Posts a notice for the data unless one is still waiting.
+  void QueueProgress();
 
   BYTE m_eState;
   uint64_t m_nStored;
@@ -74,4 +88,6 @@ private:
   bool m_bDigesting;  // m_Digest holds every byte of m_File
   CDownLoad m_DownLoad;
   CWnd* m_pManager;
+  bool m_bProgressQueued;  // a data notice is waiting to be taken
+  uint32_t m_nDataNotices;
 };

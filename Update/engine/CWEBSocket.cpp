@@ -47,6 +47,8 @@ CWEBSocket::CWEBSocket()
       m_bSendPending(0),
       m_nPendingLength(0),
       m_nPendingCapacity(0),
+      m_nBodyReads(0),
+      m_nEmptyBodyReads(0),
       m_hSocket(INVALID_SOCKET),
       m_pSink(nullptr),
       m_nIdleTimeout(kIdleTimeout),
@@ -467,24 +469,25 @@ int CWEBSocket::ReceiveHeader() {
 }
 
 int CWEBSocket::ReceiveBody() {
-  BYTE chunk[kBodyChunk];
-  const uint16_t serial = m_nSerial;
-  const DWORD start = GetTickCount();
-  int total = 0;
-  for (int read = 0; read < kReadsPerNotice; ++read) {
-    const int n = recv(m_hSocket, reinterpret_cast<char*>(chunk), sizeof(chunk), 0);
-    if (n == SOCKET_ERROR) {
-      if (WSAGetLastError() == WSAEWOULDBLOCK) return total;
-      throw SocketFailure{kReadFailure};
-    }
-    if (n > 0) m_dwLastActivity = GetTickCount();
-    total += n;
-    if (m_pSink) m_pSink->OnSocketData(chunk, static_cast<uint16_t>(n));
-    // A short read emptied what was queued; the sink may also have closed
-    // or reused this socket for the next request.
-    if (n < static_cast<int>(sizeof(chunk)) || m_nSerial != serial || m_hSocket == INVALID_SOCKET ||
-        !m_bHeaderComplete || GetTickCount() - start >= kNoticeBudget)
-      break;
+  if (!m_pBody) {
+    m_pBody.reset(new (std::nothrow) BYTE[kBodyRead]);
+    if (!m_pBody) throw SocketFailure{kReadFailure};
   }
-  return total;
+  const int n = recv(m_hSocket, reinterpret_cast<char*>(m_pBody.get()), kBodyRead, 0);
+  ++m_nBodyReads;
+  if (n == SOCKET_ERROR) {
+    if (WSAGetLastError() != WSAEWOULDBLOCK) throw SocketFailure{kReadFailure};
+    ++m_nEmptyBodyReads;
+    return 0;
+  }
+  if (n > 0) m_dwLastActivity = GetTickCount();
+  // The sink may close or reuse this socket for the next request after any
+  // piece: the rest of the read then belongs to nothing.
+  const uint16_t serial = m_nSerial;
+  for (int at = 0; at < n && m_pSink && m_nSerial == serial && m_hSocket != INVALID_SOCKET && m_bHeaderComplete;) {
+    const int piece = n - at < kBodyChunk ? n - at : kBodyChunk;
+    m_pSink->OnSocketData(m_pBody.get() + at, static_cast<uint16_t>(piece));
+    at += piece;
+  }
+  return n;
 }

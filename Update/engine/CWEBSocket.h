@@ -28,17 +28,15 @@ public:
   enum CloseReason { CloseSilent = 0, ClosePeer = 2, CloseFailure = 4 };
   enum State : BYTE { StateClosed = 0, StateConnecting = 1, StateConnected = 2 };
   static const uint16_t kHeaderCapacity = CHttpResponseHead::kMaxHeader;
-  // The most one read of the body takes and hands on: each read is a
-  // notice through the message loop, so a large one keeps their number low
-  // while writing it out stays far below a frame's time. It fits the sink's
-  // 16-bit lengths.
+  // One read notice makes one read of up to kBodyRead bytes: all that is
+  // queued, as a rule. A read that leaves bytes behind brings the next
+  // notice, and a second read in the same notice would bring one that finds
+  // nothing; so a single large read keeps the notices at one per arrival,
+  // while writing and hashing it out stays far below a frame's time. What
+  // was read goes to the sink at once, in pieces of at most kBodyChunk
+  // bytes (its lengths are 16-bit).
+  static const int kBodyRead = 1024 * 1024;
   static const int kBodyChunk = 60 * 1024;
-  // One notice reads on while full reads come back, at most this many
-  // times and this long, each read handed on at once: with data queued the
-  // loop costs one notice per batch instead of one per read, and the window
-  // still gets its turn well within a frame.
-  static const int kReadsPerNotice = 16;
-  static const DWORD kNoticeBudget = 8;  // ms
   static const UINT kIdleTimeout = 20000;  // ms without a byte before a connection is given up
   static const UINT_PTR kWatchTimer = 1;
 
@@ -65,6 +63,10 @@ public:
   BYTE GetState() const { return m_eState; }
   bool IsOpen() const { return m_hSocket != INVALID_SOCKET; }
   bool HasPending() const { return m_bSendPending != 0; }
+  // Reads of the body made so far, and those of them that found nothing
+  // (a notice with nothing left to read).
+  uint32_t GetBodyReads() const { return m_nBodyReads; }
+  uint32_t GetEmptyBodyReads() const { return m_nEmptyBodyReads; }
 
   // Proxy settings: plain fields, written by the caller before Connect.
   BYTE m_eProxyType;
@@ -109,6 +111,9 @@ private:
   uint32_t m_nPendingLength;
   uint32_t m_nPendingCapacity;
   std::unique_ptr<BYTE[]> m_pPending;
+  std::unique_ptr<BYTE[]> m_pBody;  // kBodyRead bytes, made at the first body read
+  uint32_t m_nBodyReads;
+  uint32_t m_nEmptyBodyReads;
   SOCKET m_hSocket;
   IWEBSocketSink* m_pSink;
   UINT m_nIdleTimeout;

@@ -16,6 +16,3 @@
 // socket's hidden window; wParam: the lookup's number, lParam: the IPv4
 // address, INADDR_NONE when the name was not found).
 #define WM_SOCKET_RESOLVED (WM_USER + 103)
-// A socket's host name lookup ended (WSAAsyncGetHostByName, to the socket's
-// hidden window).
-#define WM_SOCKET_RESOLVED (WM_USER + 103)

@@ -2,6 +2,9 @@
 
 #include <string.h>
 
+#include <objidl.h>
+#include <gdiplus.h>
+
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
@@ -44,9 +47,27 @@ IStream* StreamFromResource(HMODULE module, LPCWSTR name) {
   return stream;
 }
 
+// Copies a decoded picture into pixels (its size) as premultiplied ARGB.
+bool CopyPremultiplied(GpBitmap* bitmap, CMemDC& pixels) {
+  Rect whole(0, 0, pixels.GetWidth(), pixels.GetHeight());
+  BitmapData data = {};
+  data.Width = static_cast<UINT>(pixels.GetWidth());
+  data.Height = static_cast<UINT>(pixels.GetHeight());
+  data.Stride = pixels.GetPitch();
+  data.PixelFormat = PixelFormat32bppPARGB;
+  data.Scan0 = pixels.GetBits();
+  GdiFlush();
+  if (GdipBitmapLockBits(bitmap, &whole, ImageLockModeRead | ImageLockModeUserInputBuf, PixelFormat32bppPARGB,
+                         &data) != Ok) {
+    return false;
+  }
+  GdipBitmapUnlockBits(bitmap, &data);
+  return true;
+}
+
 }  // namespace
 
-CPngImage::CPngImage() : m_pImage(nullptr) {
+CPngImage::CPngImage() {
   memset(m_hEngineImage, 0, sizeof(m_hEngineImage));
 }
 
@@ -54,16 +75,13 @@ CPngImage::~CPngImage() {
   if (IPrismdraw* engine = CPrismdrawEngine::Get()) {
     engine->Destroy(0, m_hEngineImage);
   }
-  if (m_pImage != nullptr) {
-    GdipDisposeImage(m_pImage);
-  }
 }
 
 bool CPngImage::LoadFromResource(HMODULE module, LPCWSTR name) {
   if (IPrismdraw* engine = CPrismdrawEngine::Get()) {
     engine->Load(0, module, name, kPngType, m_hEngineImage);
   }
-  if (m_pImage != nullptr) {
+  if (m_Pixels.IsValid()) {
     return false;
   }
   IStream* stream = StreamFromResource(module, name);
@@ -74,14 +92,18 @@ bool CPngImage::LoadFromResource(HMODULE module, LPCWSTR name) {
   GpStatus status = GdipLoadImageFromStream(stream, &image);
   stream->Release();
   ++g_nDecodes;
-  if (status != Ok || image == nullptr) {
-    if (image != nullptr) {
-      GdipDisposeImage(image);
-    }
-    return false;
+  UINT width = 0, height = 0;
+  bool ok = status == Ok && image != nullptr && GdipGetImageWidth(image, &width) == Ok &&
+            GdipGetImageHeight(image, &height) == Ok &&
+            m_Pixels.Create(nullptr, static_cast<int>(width), static_cast<int>(height)) &&
+            CopyPremultiplied(static_cast<GpBitmap*>(image), m_Pixels);
+  if (image != nullptr) {
+    GdipDisposeImage(image);
   }
-  m_pImage = image;
-  return true;
+  if (!ok) {
+    m_Pixels.Release();
+  }
+  return ok;
 }
 
 long CPngImage::GetDecodeCount() {
@@ -92,42 +114,33 @@ int CPngImage::GetWidth() const {
   if (IPrismdraw* engine = CPrismdrawEngine::Get()) {
     return engine->Width(0, const_cast<BYTE*>(m_hEngineImage));
   }
-  UINT width = 0;
-  if (m_pImage != nullptr) {
-    GdipGetImageWidth(m_pImage, &width);
-  }
-  return static_cast<int>(width);
+  return m_Pixels.GetWidth();
 }
 
 int CPngImage::GetHeight() const {
   if (IPrismdraw* engine = CPrismdrawEngine::Get()) {
     return engine->Height(0, const_cast<BYTE*>(m_hEngineImage));
   }
-  UINT height = 0;
-  if (m_pImage != nullptr) {
-    GdipGetImageHeight(m_pImage, &height);
-  }
-  return static_cast<int>(height);
+  return m_Pixels.GetHeight();
 }
 
 void CPngImage::Draw(HDC dc, int x, int y) const {
-  if (m_pImage == nullptr) {
-    return;
-  }
-  UINT width = 0, height = 0;
-  GdipGetImageWidth(m_pImage, &width);
-  GdipGetImageHeight(m_pImage, &height);
-  DrawPart(dc, x, y, static_cast<int>(width), static_cast<int>(height), 0, 0);
+  DrawPart(dc, x, y, m_Pixels.GetWidth(), m_Pixels.GetHeight(), 0, 0);
 }
 
 void CPngImage::DrawPart(HDC dc, int x, int y, int w, int h, int srcX, int srcY) const {
-  if (m_pImage == nullptr || dc == nullptr || w <= 0 || h <= 0) {
+  if (!m_Pixels.IsValid() || dc == nullptr || w <= 0 || h <= 0) {
     return;
   }
-  GpGraphics* graphics = nullptr;
-  if (GdipCreateFromHDC(dc, &graphics) != Ok || graphics == nullptr) {
+  // AlphaBlend refuses a source rectangle reaching outside the picture: only
+  // the part inside it is drawn, where it would have been.
+  const RECT wanted = {srcX, srcY, srcX + w, srcY + h};
+  const RECT picture = {0, 0, m_Pixels.GetWidth(), m_Pixels.GetHeight()};
+  RECT part;
+  if (!IntersectRect(&part, &wanted, &picture)) {
     return;
   }
-  GdipDrawImageRectRectI(graphics, m_pImage, x, y, w, h, srcX, srcY, w, h, UnitPixel, nullptr, nullptr, nullptr);
-  GdipDeleteGraphics(graphics);
+  const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc, x + part.left - srcX, y + part.top - srcY, part.right - part.left, part.bottom - part.top,
+             m_Pixels.GetSafeHdc(), part.left, part.top, part.right - part.left, part.bottom - part.top, blend);
 }

@@ -3,6 +3,7 @@
 // bounded retries and the failure state.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,13 +22,17 @@ class RecordingFrame : public IUpdateFrame {
 public:
   void SetCurrentFile(LPCWSTR name) override { current.push_back(name); }
   void RunGame() override { ++games; }
-  void OnProgress() override { ++progress; }
+  void OnProgress() override {
+    ++progress;
+    if (onProgress) onProgress();
+  }
   void OnDownLoadFailed(LPCWSTR name) override { failed = name; }
 
   std::vector<std::wstring> current;
   int games = 0;
   std::wstring failed;
   int progress = 0;
+  std::function<void()> onProgress;
 };
 
 std::string Md5Of(const std::string& bytes) {
@@ -103,6 +108,28 @@ TEST_F(ManagerTest, EveryListedFileLandsInPlaceAndTheGameStartsAfterTheLast) {
   EXPECT_FALSE(FileExists(ModuleFile(L"DownLoad\\b.png")));
   EXPECT_FALSE(FileExists(ModuleFile(L"Update\\Update.VQD")));
   EXPECT_EQ(0u, peer.Received().at(1).find("GET /files/game/data/img/b.png?x="));
+}
+
+// Thousands of data chunks bring at most one progress notice per read of the
+// socket, and the last one the frame takes shows every byte stored.
+TEST_F(ManagerTest, ProgressNoticesFollowTheReadsAndTheLastShowsTheWholeFile) {
+  const std::string body = PatternBytes(16 << 20, 3);
+  WriteList({L"big.bin"});
+  Serve(body);
+  uint64_t seen = 0;
+  frame.onProgress = [&] {
+    if (manager.GetSink() != nullptr) seen = std::max(seen, manager.GetSink()->GetStored());
+  };
+  Run();
+  ASSERT_EQ(1, frame.games);
+  EXPECT_TRUE(body == ReadBytes(ModuleFile(L"big.bin")));
+  EXPECT_EQ(body.size(), seen);
+  CDownLoadSink* sink = manager.GetSink();
+  const uint32_t reads = sink->GetDownLoad().GetSocket().GetBodyReads();
+  EXPECT_GE(sink->GetDataNotices(), 1u);
+  EXPECT_LE(sink->GetDataNotices(), reads);
+  // The start and the first response add one each.
+  EXPECT_LE(frame.progress, static_cast<int>(reads) + 2);
 }
 
 TEST_F(ManagerTest, BrokenFileIsResumedWithARangeForTheRest) {

@@ -135,6 +135,29 @@ TEST_F(SocketTest, PeerCloseIsReasonTwoAfterEverythingSentBeforeItWasRead) {
   EXPECT_FALSE(socket.IsOpen());
 }
 
+// A body streamed as fast as the peer can send: every byte in order, in
+// pieces the sink's 16-bit lengths hold, and notices that find nothing to
+// read stay rare (each costs a trip through the message loop).
+TEST_F(SocketTest, StreamedBodyComesWholeInBoundedPiecesWithFewEmptyNotices) {
+  const std::string body = PatternBytes(24 << 20, 5);
+  peer.AddConnection({P::ReadRequest(), P::Send("HTTP/1.1 200 OK\r\n\r\n" + body), P::Close()});
+  size_t largest = 0;
+  size_t pieces = 0;
+  ASSERT_TRUE(ConnectAndWait([&] {
+    for (; pieces < sink.events.size(); ++pieces) {
+      const std::string& e = sink.events[pieces];
+      if (e.compare(0, 5, "data ") == 0 && std::stoul(e.substr(5)) > largest) largest = std::stoul(e.substr(5));
+    }
+    return sink.closeReason != -1;
+  }));
+  EXPECT_EQ(2, sink.closeReason);
+  EXPECT_TRUE(sink.body == body);
+  EXPECT_LE(largest, static_cast<size_t>(CWEBSocket::kBodyChunk));
+  const uint32_t reads = socket.GetBodyReads();
+  EXPECT_GE(reads, 24u);  // 24 MB cannot come in fewer reads of 1 MB
+  EXPECT_LE(socket.GetEmptyBodyReads(), 4 + reads / 10) << reads << " reads";
+}
+
 TEST_F(SocketTest, HeadersUpTo16KBAreTakenLongerOnesCloseWithReasonFour) {
   const std::string big = "HTTP/1.1 200 OK\r\nX-Long: " + std::string(16000, 'a') + "\r\n\r\n";
   peer.AddConnection({P::ReadRequest(), P::Send(big + "body")});

@@ -2,11 +2,37 @@
 // pictures, missing resources, and unscaled partial drawing.
 #include <gtest/gtest.h>
 
+#include <objidl.h>
+#include <gdiplus.h>
+
 #include "PixelAssert.h"
 
 namespace {
 
 HMODULE Self() { return GetModuleHandleW(nullptr); }
+
+// What GDI+ itself draws of a resource picture: the rectangle (srcX, srcY,
+// w, h) onto (x, y) of dc, unscaled.
+void DrawWithGdiplus(HDC dc, LPCWSTR name, int x, int y, int w, int h, int srcX, int srcY) {
+  using namespace Gdiplus::DllExports;
+  HRSRC info = FindResourceW(Self(), name, L"PNG");
+  ASSERT_NE(nullptr, info);
+  const DWORD size = SizeofResource(Self(), info);
+  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+  memcpy(GlobalLock(copy), LockResource(LoadResource(Self(), info)), size);
+  GlobalUnlock(copy);
+  IStream* stream = nullptr;
+  ASSERT_EQ(S_OK, CreateStreamOnHGlobal(copy, TRUE, &stream));
+  Gdiplus::GpImage* image = nullptr;
+  ASSERT_EQ(Gdiplus::Ok, GdipLoadImageFromStream(stream, &image));
+  Gdiplus::GpGraphics* graphics = nullptr;
+  ASSERT_EQ(Gdiplus::Ok, GdipCreateFromHDC(dc, &graphics));
+  GdipDrawImageRectRectI(graphics, image, x, y, w, h, srcX, srcY, w, h, Gdiplus::UnitPixel, nullptr, nullptr,
+                         nullptr);
+  GdipDeleteGraphics(graphics);
+  GdipDisposeImage(image);
+  stream->Release();
+}
 
 TEST(PngImage, ShippedPicturesHaveTheirSizes) {
   struct { LPCWSTR name; int w, h; } pictures[] = {
@@ -69,6 +95,46 @@ TEST(PngImage, DrawPartCopiesTheSourceRectangleOnly) {
   EXPECT_EQ(0u, canvas.GetARGB(3 + 100, 2 + 8));
   // The two halves really differ: empty track above, filled below.
   EXPECT_FALSE(SameColour(probe.At(50, 8), probe.At(50, 17 + 8), 20));
+}
+
+// The kept premultiplied pixels are blended exactly as GDI+ blends the
+// decoded picture, over transparent, opaque and half-transparent ground.
+TEST(PngImage, DrawingMatchesGdiplusOverAnyGround) {
+  struct { LPCWSTR name; int w, h, srcX, srcY; } parts[] = {
+      {L"UPDATE_FRAME_BACK", 414, 235, 0, 0}, {L"PROGRESS_LINE", 180, 17, 0, 17}, {L"PROGRESS_POINT", 26, 26, 0, 0},
+      {L"BT_CLOSE", 23, 23, 46, 0},
+  };
+  const DWORD grounds[] = {0x00000000, 0xFF204060, 0x80402010};
+  for (const auto& p : parts) {
+    CPngImage image;
+    ASSERT_TRUE(image.LoadFromResource(Self(), p.name)) << p.name;
+    for (DWORD ground : grounds) {
+      CMemDC ours(p.w + 10, p.h + 10), theirs(p.w + 10, p.h + 10);
+      ours.Clear(ground);
+      theirs.Clear(ground);
+      image.DrawPart(ours.GetSafeHdc(), 4, 6, p.w, p.h, p.srcX, p.srcY);
+      DrawWithGdiplus(theirs.GetSafeHdc(), p.name, 4, 6, p.w, p.h, p.srcX, p.srcY);
+      EXPECT_EQ(0, CountDifferences(ours, theirs, 0, 0, p.w + 10, p.h + 10, 0)) << p.name << " over " << ground;
+    }
+  }
+}
+
+// A source rectangle reaching past the picture draws the part inside it,
+// where it would have been, and nothing for the rest.
+TEST(PngImage, DrawPartBeyondThePictureDrawsThePartInside) {
+  CPictureProbe probe(L"PROGRESS_POINT");
+  ASSERT_TRUE(probe.Loaded());
+  CPngImage knob;
+  ASSERT_TRUE(knob.LoadFromResource(Self(), L"PROGRESS_POINT"));
+  CMemDC canvas(60, 60);
+  knob.DrawPart(canvas.GetSafeHdc(), 10, 10, 40, 40, -10, 13);
+  // Source (0, 13) lands at (20, 10); source column -1 and row 26 do not exist.
+  EXPECT_TRUE(SameColour(probe.At(13, 13), canvas.GetARGB(33, 10), 0));
+  EXPECT_TRUE(SameColour(probe.At(0, 25), canvas.GetARGB(20, 22), 0));
+  EXPECT_EQ(0u, canvas.GetARGB(19, 12));
+  EXPECT_EQ(0u, canvas.GetARGB(30, 23));
+  knob.DrawPart(canvas.GetSafeHdc(), 0, 0, 5, 5, 26, 26);
+  EXPECT_EQ(0u, canvas.GetARGB(0, 0));
 }
 
 TEST(PngImage, DrawPartWithNoWidthDrawsNothing) {
