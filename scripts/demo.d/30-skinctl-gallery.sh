@@ -43,40 +43,32 @@ await() {  # await FILE: up to 30 s
   return 1
 }
 
+ask() {  # ask REQUEST ANSWER PICTURE WHAT: the picture once the gallery answers
+  touch "$control/$1"
+  if await "$2"; then
+    sleep 0.5
+    screenshot "$3"
+  else
+    echo "skinctl: the gallery did not $4" >&2
+    status=1
+    return 1
+  fi
+}
+
 wine "$exe" --control "$(winepath -w "$control")" --quit-after 60000 --scheme 120,0.0,-0.05 </dev/null &
 pid=$!
 status=0
 if await ready; then
   sleep 0.5
   screenshot skinctl-gallery-default
-  touch "$control/switch"
-  if await switched; then
-    sleep 0.5
-    screenshot skinctl-gallery-green
-    touch "$control/menu"
-    if await menu-open; then
-      sleep 0.5
-      screenshot skinctl-gallery-menu
-    else
-      echo "skinctl: the gallery did not show its menu" >&2
-      status=1
-    fi
+  if ask switch switched skinctl-gallery-green "switch its scheme"; then
+    ask menu menu-open skinctl-gallery-menu "show its menu"
     touch "$control/menu-close"
     await menu-closed || { echo "skinctl: the gallery's menu did not close" >&2; status=1; }
-  else
-    echo "skinctl: the gallery did not switch its scheme" >&2
-    status=1
   fi
   # Last, the message view over the gallery: "messages" opens it and
   # "messages-shown" answers.
-  touch "$control/messages"
-  if await messages-shown; then
-    sleep 0.5
-    screenshot skinctl-gallery-messages
-  else
-    echo "skinctl: the gallery did not open its message view" >&2
-    status=1
-  fi
+  ask messages messages-shown skinctl-gallery-messages "open its message view"
 else
   echo "skinctl: the gallery did not come up" >&2
   status=1
