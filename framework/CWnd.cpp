@@ -2,6 +2,7 @@
 
 #include "AfxResource.h"
 #include "AfxThreadState.h"
+#include "AfxWindowTable.h"
 #include "CDC.h"
 #include "CException.h"
 #include "CFont.h"
@@ -134,8 +135,8 @@ LRESULT CALLBACK FrameworkWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 CWnd::CWnd()
-    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_currentMsg(), m_pfnBoundBy(nullptr), m_bOwnsWindow(false),
-      m_bCreating(false), m_bDestructing(false) {}
+    : m_hWnd(nullptr), m_pfnSuper(nullptr), m_currentMsg(), m_pfnBoundBy(nullptr), m_pfnForget(nullptr),
+      m_bOwnsWindow(false), m_bCreating(false), m_bDestructing(false) {}
 
 CWnd::~CWnd() {
   if (!m_hWnd || FromHandlePermanent(m_hWnd) != this) return;
@@ -150,6 +151,7 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
   if (!hWnd) return nullptr;
+  if (CWnd* pWnd = AfxWindowTable::Get().Find(hWnd)) return pWnd;
   return static_cast<CWnd*>(GetPropW(hWnd, kObjectProp));
 }
 
@@ -184,6 +186,10 @@ void CWnd::BindHandle(HWND hWnd) {
 }
 
 void CWnd::UnbindHandle() {
+  if (m_pfnForget) {
+    m_pfnForget(m_hWnd, this);
+    m_pfnForget = nullptr;
+  }
   if (m_hWnd && GetPropW(m_hWnd, kObjectProp) == this) RemovePropW(m_hWnd, kObjectProp);
   m_hWnd = nullptr;
 }
@@ -192,6 +198,8 @@ void CWnd::SubclassHandle(HWND hWnd) {
   BindHandle(hWnd);
   // Still first in the chain from an earlier binding: take it over.
   m_pfnBoundBy = &FrameworkWndProc;
+  AfxWindowTable::Get().Add(hWnd, this);
+  m_pfnForget = &AfxWindowTable::Forget;
   if (CurrentProc(hWnd) == &FrameworkWndProc) {
     m_pfnSuper = SavedSuper(hWnd);
     return;

@@ -195,6 +195,8 @@ private:
   // every module linking the framework sees the same one.
   MSG m_currentMsg;
   WNDPROC m_pfnBoundBy;   // the framework procedure (of whichever module) serving this object
+  // Leaves the window table of the module whose procedure serves this object.
+  void (*m_pfnForget)(HWND hWnd, CWnd* pWnd);
   bool m_bOwnsWindow;     // created by this object
   bool m_bCreating;       // inside CreateEx: a failed creation leaves the object to the caller
   bool m_bDestructing;    // inside the destructor: no PostNcDestroy

@@ -24,8 +24,9 @@
 #      against memcpy of the same bytes
 # Usage: bash scripts/bench.sh [whole|engine|layout|render]   (whole, engine and
 # layout by default; BENCH_ROUNDS=n rounds of the whole-program and render
-# cases, 3 by default, and of the layout cases, 11 by default; BENCH_BUILD_DIR=dir
-# picks another Windows build)
+# cases, 3 by default, and of the layout cases, 11 by default; BENCH_CASES="raw
+# noop" measures only those whole-program cases (slow raw noop);
+# BENCH_BUILD_DIR=dir picks another Windows build)
 set -uo pipefail
 part=${1:-all}
 case $part in all|whole|engine|layout|render) ;; *) echo "usage: bench.sh [whole|engine|layout|render]" >&2; exit 2 ;; esac

@@ -183,7 +183,11 @@ cases = [
     ("raw", "one 200 MB file, raw loopback", BIG, lambda: native_download(big_url % (port, "files"))),
     ("noop", "no-op check of an up-to-date 10,000-file installation", 0, native_check),
 ]
+# BENCH_CASES="raw noop" measures only those cases.
+only = os.environ.get("BENCH_CASES", "").split()
 for case, title, size, native in cases:
+    if only and case not in only:
+        continue
     m = measure(case, urls[case], native)
     print("  %s" % title)
     print("    Update.exe        %s" % fmt(m["Update.exe"], size))

@@ -79,6 +79,42 @@ TEST(CrossModule, NotificationsReachAChildBoundByTheDll) {
   EXPECT_EQ(CWnd::FromHandlePermanent(button), nullptr);
 }
 
+// Each module answers the look-up of the objects it subclassed from its own
+// table; unbinding from the other module's code must clear that table too,
+// or the DLL would go on serving a deleted object.
+TEST(CrossModule, BothModulesAgreeOnTheObjectWhicheverModuleUnbindsIt) {
+  HWND h = CreateWindowExW(0, AnsweringClass(), L"u", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(h, nullptr);
+  CWnd* dll = ProbeSubclassCounter(h);
+  ASSERT_EQ(ProbeFindWindowObject(h), dll);
+  ASSERT_EQ(CWnd::FromHandlePermanent(h), dll);
+  EXPECT_EQ(dll->UnsubclassWindow(), h);  // this module's code
+  EXPECT_EQ(ProbeFindWindowObject(h), nullptr);
+  EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
+  ProbeDeleteWindowObject(dll);
+
+  // Bound again, now by this module: both find the new object, and the
+  // messages reach it.
+  CWnd here;
+  ASSERT_TRUE(here.SubclassWindow(h));
+  EXPECT_EQ(ProbeFindWindowObject(h), &here);
+  EXPECT_EQ(SendMessageW(h, kProbePing, 6, 0), 506);
+  DestroyWindow(h);
+  EXPECT_EQ(here.m_hWnd, nullptr);
+  EXPECT_EQ(ProbeFindWindowObject(h), nullptr);
+  EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
+
+  // A DLL object whose window is destroyed is gone from both tables.
+  HWND h2 = CreateWindowExW(0, AnsweringClass(), L"v", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+  CWnd* dll2 = ProbeSubclassCounter(h2);
+  DestroyWindow(h2);
+  EXPECT_EQ(ProbeFindWindowObject(h2), nullptr);
+  EXPECT_EQ(CWnd::FromHandlePermanent(h2), nullptr);
+  ProbeDeleteWindowObject(dll2);
+}
+
 TEST(CrossModule, OwnerDrawnItemsOfADllMenuAreMeasuredForThisModulesWindow) {
   CMenu* menu = ProbeMakeMenu();
   CWnd owner;

@@ -46,6 +46,8 @@ PROBE_API CWnd* ProbeSubclassCounter(HWND hWnd) {
 
 PROBE_API int ProbeReflectedCommands(CWnd* pWnd) { return static_cast<CDllCounter*>(pWnd)->commands; }
 
+PROBE_API CWnd* ProbeFindWindowObject(HWND hWnd) { return CWnd::FromHandlePermanent(hWnd); }
+
 PROBE_API CMenu* ProbeMakeMenu() {
   auto* menu = new CDllMenu;
   menu->CreatePopupMenu();

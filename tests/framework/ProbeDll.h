@@ -21,6 +21,8 @@ PROBE_API CWnd* ProbeMakeWindowObject();
 // A DLL object subclassing hWnd that counts the commands reflected to it.
 PROBE_API CWnd* ProbeSubclassCounter(HWND hWnd);
 PROBE_API int ProbeReflectedCommands(CWnd* pWnd);
+// The object bound to hWnd as the DLL's copy of the framework finds it.
+PROBE_API CWnd* ProbeFindWindowObject(HWND hWnd);
 // A popup menu object of the DLL with one owner-drawn item (id 600) that
 // measures 33 pixels high.
 PROBE_API CMenu* ProbeMakeMenu();
