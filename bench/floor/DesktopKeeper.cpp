@@ -1,8 +1,10 @@
-// Keeps Wine's desktop up while the whole-program benchmark runs, as a
-// player's Windows desktop always is: Wine starts its desktop process
-// (explorer.exe) for the first windowed program and ends it a few seconds
-// after the last one has gone, and starting it again costs about a second
-// that would otherwise be charged to whichever windowed program comes next.
+// Keeps Wine's desktop up while the whole-program benchmark, the tests or the
+// demo run, as a player's Windows desktop always is: Wine starts its desktop
+// process (explorer.exe) for the first windowed program and ends it a few
+// seconds after the last one has gone, and starting it again costs about a
+// second that would otherwise be charged to whichever windowed program comes
+// next (and the desktop inherits that program's output; see
+// scripts/lib/wine-env.sh).
 //   desktop_keeper   stays until it is ended (by its process id)
 #include <windows.h>
 

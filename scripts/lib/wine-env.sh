@@ -17,6 +17,16 @@ windows_run_build() {
 
 _WE_XVFB_PID=""
 _WE_STARTED_SERVER=0
+_WE_KEEPER_PID=""
+
+# Wine's desktop process (explorer.exe) of the prefix, if it is up.
+_we_desktop_up() {
+  local p
+  for p in $(pgrep -f 'explorer.exe /desktop' 2>/dev/null); do
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
+}
 
 wine_env_start() {
   local build=$1
@@ -82,12 +92,32 @@ wine_env_start() {
     cat "$build/wine-check.log" >&2 || true
     return 1
   fi
+  # Wine starts its desktop process for the first windowed program and ends it
+  # a few seconds after the last one has gone. Started by a test, it inherits
+  # that test's output, and CTest waits for the desktop as for the test: a
+  # windowed program outliving its test would hold the next ones until their
+  # time-out. The build's desktop keeper (a hidden window) holds one desktop,
+  # started here with no output, from now until wine_env_stop.
+  local keeper
+  keeper=$(find "$build/bin" -name desktop_keeper.exe 2>/dev/null | head -1)
+  if [ -n "$keeper" ]; then
+    wine "$keeper" </dev/null >/dev/null 2>&1 &
+    _WE_KEEPER_PID=$!
+    for i in $(seq 1 100); do
+      _we_desktop_up && break
+      sleep 0.1
+    done
+  fi
 }
 
 wine_env_stop() {
   if [ "$_WE_STARTED_SERVER" = 1 ]; then
     wineserver -k 2>/dev/null || true
     _WE_STARTED_SERVER=0
+  fi
+  if [ -n "$_WE_KEEPER_PID" ]; then
+    wait "$_WE_KEEPER_PID" 2>/dev/null || true
+    _WE_KEEPER_PID=""
   fi
   if [ -n "$_WE_XVFB_PID" ]; then
     kill "$_WE_XVFB_PID" 2>/dev/null || true
