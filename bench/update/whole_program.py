@@ -11,14 +11,14 @@ Cases: one 200 MB file at nginx's limit_rate 50m and on raw loopback, and a
 no-op check of an up-to-date 10,000-file installation. Prints the median of
 the rounds for each, and the ratios.
 
-Wine's desktop process is kept up throughout (desktop_keeper, beside the
-floor), as a player's desktop is: Wine would otherwise start it again for
-each windowed program run more than a few seconds after the last one, about
-a second charged to Update.exe alone (the floor opens no window).
+Wine's desktop process is kept up throughout, as a player's desktop is (the
+Wine environment of scripts/bench.sh starts the build's desktop_keeper): Wine
+would otherwise start it again for each windowed program run more than a few
+seconds after the last one, about a second charged to Update.exe alone (the
+floor opens no window).
 
 usage: whole_program.py BINDIR FLOORDIR PEERSDIR PORT WORKDIR [ROUNDS]
 """
-import atexit
 import hashlib
 import os
 import shutil
@@ -143,38 +143,6 @@ def fmt(seconds, size):
     return "%7.2f s" % seconds + ("  (%6.1f MB/s)" % (size / MB / seconds) if size else "")
 
 
-def keep_desktop():
-    """Starts desktop_keeper and waits until Wine's desktop process is up."""
-    keeper = subprocess.Popen(["wine", os.path.join(floordir, "desktop_keeper.exe")],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    deadline = time.perf_counter() + 60
-    while time.perf_counter() < deadline and not desktop_up():
-        time.sleep(0.1)
-    time.sleep(0.5)
-    return keeper
-
-
-def desktop_up():
-    for pid in os.listdir("/proc"):
-        try:
-            with open("/proc/%s/cmdline" % pid, "rb") as f:
-                if b"explorer.exe" in f.read() and pid_in_prefix(pid):
-                    return True
-        except OSError:
-            pass
-    return False
-
-
-def pid_in_prefix(pid):
-    try:
-        with open("/proc/%s/environ" % pid, "rb") as f:
-            return ("WINEPREFIX=%s\0" % os.environ.get("WINEPREFIX", "")).encode() in f.read() + b"\0"
-    except OSError:
-        return False
-
-
-keeper = keep_desktop()
-atexit.register(keeper.kill)
 urls, big_sum = prepare()
 print("== Update.exe through the whole program, median of %d rounds (until the game has started)" % rounds)
 big_url = "http://127.0.0.1:%s/%s/bench-whole/big-200m.bin"
